@@ -1,0 +1,39 @@
+// Date and time checks: calendar validity, complete and incomplete date
+// fields, ordering of two dates, cut-off dates, and the check functions of the
+// rule tables built on them. Dates are DDMMYYYY, times HHMMSS.
+#pragma once
+
+int DateCalc_check_date(int year, int month, int day);
+int DateCalc_leap_year(int year);
+
+enum eCouI { COMPLETE = 0, INCOMPLETE = 1 };
+enum esupInf { SUP = 0, INF = 1 };
+
+// Validates a date field; in INCOMPLETE mode rewrites an unknown day or
+// day-and-month in place first, so that the following rules see the rewrite.
+int fDATECouI(char* champ, eCouI mode);
+
+// Orders two dates compared as YYYYMMDD (blanks of champ read as '0'):
+// SUP accepts champ on or after dependance, INF on or before.
+int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens);
+
+// 1 when the date dependance (blanks read as '0') is on or after the cut-off param.
+int fVTABP(const char* dependance, const char* param);
+
+// Check functions (contract: see pfVerif_t in engine/modele.h).
+int fDATEC(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDATEI(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDATECxad(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDATEC_INC(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDatRecCorr(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDatRecCorr_O(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDatRecCorr_O_P18(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDATEP6(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDATEP6P7(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDatRecCohe(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDatRecPost(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDatRecPost_tr(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fDatRec_OC_Post(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fVerifValAutDate(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fSimult(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fHEUREC(const char* dependance, char* champ, const void* sverif, int lenSverif);

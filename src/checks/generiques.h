@@ -1,0 +1,19 @@
+// Generic checks: list membership, presence of a value, blank placement, the
+// action/record-type pairing of the header, and two value predicates.
+#pragma once
+
+// Check contract: see pfVerif_t in engine/modele.h.
+int fVerifValAut(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fVerifDiffNull(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fVerifAucunBlanc(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fVerifAucunBlanc_SD(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int fVerifDepE6(const char* dependance, char* champ, const void* sverif, int lenSverif);
+
+// List membership of a value that is not a rule's field (a key cut from a
+// value, a code read from another slot): same answer as fVerifValAut.
+int estDansTable(const char* valeur, const void* sverif, int lenSverif);
+
+// 1 when champ is empty or only blanks.
+int champVide(const char* champ);
+// 1 when champ is a complete, valid date DDMMYYYY from 1900 on.
+int verifDateCompleteEtCorrecte(const char* champ);

@@ -1,0 +1,43 @@
+// The record-type switch table: record type code -> body rule table, and the
+// two body slots echoed in the error record of a rejected record.
+#include <cstring>
+
+#include "engine/modele.h"
+#include "records/records.h"
+
+const sAiguillage tAiguillage[LEN_AIGUILLAGE] = {
+    {"ABAT", tAbat, &lAbat, ABAT, CINC, CINC},
+    {"ACTI", tActi, &lActi, ACTI, C1, C2},
+    {"ASSO", tAsso, &lAsso, ASSO, C1, C2},
+    {"DETE", tDete, &lDete, DETE, C1, C2},
+    {"DETI", tDeti, &lDeti, DETI, C1, C2},
+    {"ECBO", tEcbo, &lEcbo, ECBO, CINC, CINC},
+    {"ECHA", tEcha, &lEcha, ECHA, C18, C19},
+    {"EGET", tEget, &lEget, EGET, CINC, CINC},
+    {"ENTR", tEntr, &lEntr, ENTR, C6, C7},
+    {"ERRE", tErre, &lErre, ERRE, CINC, CINC},
+    {"ERTI", tErti, &lErti, ERTI, CINC, CINC},
+    {"EXP1", tExp1, &lExp1, EXP1, C1, C2},
+    {"EXP2", tExp2, &lExp2, EXP2, C1, C2},
+    {"GROC", tGroc, &lGroc, GROC, C4, C5},
+    {"IMOC", tImoc, &lImoc, IMOC, C4, C5},
+    {"IMPO", tImpo, &lImpo, IMPO, C18, C19},
+    {"INFO", tInfo, &lInfo, INFO, CINC, CINC},
+    {"NAIS", tNais, &lNais, NAIS, C16, C17},
+    {"NUMA", tNuma, &lNuma, NUMA, C1, C2},
+    {"NVMN", tNvmn, &lNvmn, NVMN, C16, C17},
+    {"PASS", tPass, &lPass, PASS, C4, C5},
+    {"PICO", tPico, &lPico, PICO, C1, C2},
+    {"RACO", tRaco, &lRaco, RACO, C1, C2},
+    {"RATA", tRata, &lRata, RATA, CINC, CINC},
+    {"REBO", tRebo, &lRebo, REBO, C5, C6},
+    {"SORT", tSort, &lSort, SORT, C6, C7},
+    {"ZZZZ", nullptr, &Len0, -1, CINC, CINC},
+};
+
+int chercherAiguillage(const char* typeVSE) {
+    for (int i = 0; i < ERR_AIGUILLAGE; ++i) {
+        if (std::strcmp(tAiguillage[i].nomVSE, typeVSE) == 0) return i;
+    }
+    return ERR_AIGUILLAGE;
+}

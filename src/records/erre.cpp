@@ -1,0 +1,7 @@
+// ERRE records: body rule table.
+#include "records/records.h"
+
+// No body rules yet for this type: records of it get their header and trailer
+// checked only.
+const sCorps tErre[1] = {};
+const int lErre = 0;

@@ -1,0 +1,7 @@
+// ERTI records: body rule table.
+#include "records/records.h"
+
+// No body rules yet for this type: records of it get their header and trailer
+// checked only.
+const sCorps tErti[1] = {};
+const int lErti = 0;

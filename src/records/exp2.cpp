@@ -1,0 +1,7 @@
+// EXP2 records: body rule table.
+#include "records/records.h"
+
+// No body rules yet for this type: records of it get their header and trailer
+// checked only.
+const sCorps tExp2[1] = {};
+const int lExp2 = 0;

@@ -1,0 +1,15 @@
+// FICH, the file-header record: its body fields are cut out but not checked.
+#include "records/records.h"
+
+const sCorps tFich[] = {
+    {C1, 63, 78, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},    // number of the emitted file
+    {C2, 79, 94, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C3, 95, 100, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},   // number of records announced
+    {C4, 101, 106, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C5, 107, 112, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C6, 113, 118, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C7, 119, 124, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C8, 125, 125, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C9, 126, 230, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+};
+const int lFich = static_cast<int>(sizeof tFich / sizeof tFich[0]);

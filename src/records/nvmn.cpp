@@ -1,0 +1,7 @@
+// NVMN records: body rule table.
+#include "records/records.h"
+
+// No body rules yet for this type: records of it get their header and trailer
+// checked only.
+const sCorps tNvmn[1] = {};
+const int lNvmn = 0;

@@ -1,0 +1,7 @@
+// RACO records: body rule table.
+#include "records/records.h"
+
+// No body rules yet for this type: records of it get their header and trailer
+// checked only.
+const sCorps tRaco[1] = {};
+const int lRaco = 0;

@@ -1,0 +1,60 @@
+// Body rule tables of the record types, one file per type, and the body
+// table of the file-header record FICH.
+#pragma once
+
+#include "engine/modele.h"
+
+extern const sCorps tAbat[];
+extern const int lAbat;
+extern const sCorps tActi[];
+extern const int lActi;
+extern const sCorps tAsso[];
+extern const int lAsso;
+extern const sCorps tDete[];
+extern const int lDete;
+extern const sCorps tDeti[];
+extern const int lDeti;
+extern const sCorps tEcbo[];
+extern const int lEcbo;
+extern const sCorps tEcha[];
+extern const int lEcha;
+extern const sCorps tEget[];
+extern const int lEget;
+extern const sCorps tEntr[];
+extern const int lEntr;
+extern const sCorps tErre[];
+extern const int lErre;
+extern const sCorps tErti[];
+extern const int lErti;
+extern const sCorps tExp1[];
+extern const int lExp1;
+extern const sCorps tExp2[];
+extern const int lExp2;
+extern const sCorps tGroc[];
+extern const int lGroc;
+extern const sCorps tImoc[];
+extern const int lImoc;
+extern const sCorps tImpo[];
+extern const int lImpo;
+extern const sCorps tInfo[];
+extern const int lInfo;
+extern const sCorps tNais[];
+extern const int lNais;
+extern const sCorps tNuma[];
+extern const int lNuma;
+extern const sCorps tNvmn[];
+extern const int lNvmn;
+extern const sCorps tPass[];
+extern const int lPass;
+extern const sCorps tPico[];
+extern const int lPico;
+extern const sCorps tRaco[];
+extern const int lRaco;
+extern const sCorps tRata[];
+extern const int lRata;
+extern const sCorps tRebo[];
+extern const int lRebo;
+extern const sCorps tSort[];
+extern const int lSort;
+extern const sCorps tFich[];
+extern const int lFich;

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "reference/valautorise.h"
+TEST(Tables, Placeholder) { EXPECT_EQ(LenTP, 245); }
