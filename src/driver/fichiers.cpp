@@ -1,0 +1,290 @@
+// File operations and buffered streams.
+#include "driver/fichiers.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace ops {
+namespace {
+
+long appels = 0;
+long rangPanne = 0;
+int errnoPanne = EIO;
+
+// Counts one call; true when this call is the one chosen to fail.
+bool enPanne() {
+    ++appels;
+    if (rangPanne != 0 && appels == rangPanne) {
+        errno = errnoPanne;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void fixerPanne(long rang, int numeroErreur) {
+    rangPanne = rang;
+    errnoPanne = numeroErreur;
+}
+long nombreAppels() { return appels; }
+void remettreAZero() {
+    appels = 0;
+    rangPanne = 0;
+}
+
+int ouvrir(const char* chemin, int drapeaux) {
+    if (enPanne()) return -1;
+    int fd;
+    do {
+        fd = ::open(chemin, drapeaux | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+ssize_t lire(int fd, void* tampon, size_t n) {
+    if (enPanne()) return -1;
+    ssize_t lu;
+    do {
+        lu = ::read(fd, tampon, n);
+    } while (lu < 0 && errno == EINTR);
+    return lu;
+}
+
+ssize_t ecrire(int fd, const void* octets, size_t n) {
+    if (enPanne()) return -1;
+    ssize_t ecrit;
+    do {
+        ecrit = ::write(fd, octets, n);
+    } while (ecrit < 0 && errno == EINTR);
+    return ecrit;
+}
+
+ssize_t ecrireA(int fd, const void* octets, size_t n, off_t position) {
+    if (enPanne()) return -1;
+    ssize_t ecrit;
+    do {
+        ecrit = ::pwrite(fd, octets, n, position);
+    } while (ecrit < 0 && errno == EINTR);
+    return ecrit;
+}
+
+int synchroniser(int fd) {
+    if (enPanne()) return -1;
+    return ::fsync(fd);
+}
+
+int fermer(int fd) {
+    if (enPanne()) {
+        ::close(fd);  // the descriptor is released whatever close reports
+        return -1;
+    }
+    return ::close(fd);
+}
+
+int renommer(const char* de, const char* vers) {
+    if (enPanne()) return -1;
+    return ::rename(de, vers);
+}
+
+int renommerSansEcraser(const char* de, const char* vers) {
+    if (enPanne()) return -1;
+    if (::renameat2(AT_FDCWD, de, AT_FDCWD, vers, RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return -1;
+    // File systems without the exclusive rename: a hard link fails when the
+    // name is taken, and the old name is dropped only once the new one exists.
+    if (::link(de, vers) != 0) return -1;
+    if (::unlink(de) != 0) {
+        const int e = errno;
+        ::unlink(vers);
+        errno = e;
+        return -1;
+    }
+    return 0;
+}
+
+int supprimer(const char* chemin) {
+    if (enPanne()) return -1;
+    return ::unlink(chemin);
+}
+
+int synchroniserRepertoire(const char* chemin) {
+    if (enPanne()) return -1;
+    std::string repertoire(chemin);
+    const size_t barre = repertoire.find_last_of('/');
+    if (barre == std::string::npos) {
+        repertoire = ".";
+    } else {
+        repertoire.resize(barre == 0 ? 1 : barre);
+    }
+    const int fd = ::open(repertoire.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    const int resultat = ::fsync(fd);
+    const int e = errno;
+    ::close(fd);
+    errno = e;
+    // Some file systems cannot sync a directory; the rename is then as durable
+    // as they make it.
+    if (resultat != 0 && (errno == EINVAL || errno == ENOTSUP)) return 0;
+    return resultat;
+}
+
+}  // namespace ops
+
+FichierEntree::~FichierEntree() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool FichierEntree::ouvrir(const char* chemin) {
+    fd_ = ops::ouvrir(chemin, O_RDONLY);
+    if (fd_ < 0) return false;
+    ouvert_ = true;
+    erreur_ = false;
+    donnees_ = tampon_;
+    position_ = rempli_ = 0;
+    remis_ = -1;
+    return true;
+}
+
+void FichierEntree::ouvrirMemoire(const char* octets, size_t longueur) {
+    fd_ = -1;
+    ouvert_ = true;
+    erreur_ = false;
+    donnees_ = octets;
+    position_ = 0;
+    rempli_ = longueur;
+    remis_ = -1;
+}
+
+int FichierEntree::remplir() {
+    if (fd_ < 0 || erreur_) return erreur_ ? ERREUR : FIN;
+    const ssize_t lu = ops::lire(fd_, tampon_, sizeof tampon_);
+    if (lu < 0) {
+        erreur_ = true;
+        return ERREUR;
+    }
+    if (lu == 0) return FIN;
+    position_ = 1;
+    rempli_ = static_cast<size_t>(lu);
+    return static_cast<unsigned char>(tampon_[0]);
+}
+
+bool FichierEntree::fermer() {
+    if (!ouvert_) return true;
+    ouvert_ = false;
+    if (fd_ < 0) return true;
+    const int fd = fd_;
+    fd_ = -1;
+    return ops::fermer(fd) == 0;
+}
+
+FichierSortie::~FichierSortie() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool FichierSortie::ouvrir(const char* chemin, int drapeaux) {
+    fd_ = ops::ouvrir(chemin, drapeaux);
+    if (fd_ < 0) return false;
+    ouvert_ = true;
+    erreur_ = false;
+    memoire_ = nullptr;
+    nul_ = false;
+    plein_ = ecrits_ = 0;
+    return true;
+}
+
+void FichierSortie::ouvrirMemoire(std::string* memoire) {
+    fd_ = -1;
+    ouvert_ = true;
+    erreur_ = false;
+    memoire_ = memoire;
+    memoire_->clear();
+    nul_ = false;
+    plein_ = ecrits_ = 0;
+}
+
+void FichierSortie::ouvrirNul() {
+    fd_ = -1;
+    ouvert_ = true;
+    erreur_ = false;
+    memoire_ = nullptr;
+    nul_ = true;
+    plein_ = ecrits_ = 0;
+}
+
+bool FichierSortie::vider() {
+    size_t fait = 0;
+    while (fait < plein_) {
+        if (nul_) {
+            fait = plein_;
+            break;
+        }
+        if (memoire_ != nullptr) {
+            memoire_->append(tampon_ + fait, plein_ - fait);
+            fait = plein_;
+            break;
+        }
+        const ssize_t n = ops::ecrire(fd_, tampon_ + fait, plein_ - fait);
+        if (n <= 0) {
+            erreur_ = true;
+            break;
+        }
+        fait += static_cast<size_t>(n);
+    }
+    ecrits_ += plein_;
+    plein_ = 0;
+    return !erreur_;
+}
+
+void FichierSortie::ecrire(const char* octets, size_t n) {
+    if (!ouvert_ || erreur_) return;
+    while (n > 0) {
+        if (plein_ == sizeof tampon_ && !vider()) return;
+        const size_t place = sizeof tampon_ - plein_;
+        const size_t morceau = n < place ? n : place;
+        std::memcpy(tampon_ + plein_, octets, morceau);
+        plein_ += morceau;
+        octets += morceau;
+        n -= morceau;
+    }
+}
+
+void FichierSortie::reecrireDebut(const char* octets, size_t n) {
+    if (!ouvert_ || erreur_) return;
+    if (ecrits_ == 0 && n <= plein_) {
+        // The start of the file is still in the buffer.
+        std::memcpy(tampon_, octets, n);
+        return;
+    }
+    if (!vider()) return;
+    if (nul_) return;
+    if (memoire_ != nullptr) {
+        memoire_->replace(0, n, octets, n);
+        return;
+    }
+    size_t fait = 0;
+    while (fait < n) {
+        const ssize_t e = ops::ecrireA(fd_, octets + fait, n - fait, static_cast<off_t>(fait));
+        if (e <= 0) {
+            erreur_ = true;
+            return;
+        }
+        fait += static_cast<size_t>(e);
+    }
+}
+
+bool FichierSortie::fermer(bool synchroniser) {
+    if (!ouvert_) return !erreur_;
+    ouvert_ = false;
+    if (!erreur_) vider();
+    if (fd_ < 0) return !erreur_;
+    if (!erreur_ && synchroniser && ops::synchroniser(fd_) != 0) erreur_ = true;
+    const int fd = fd_;
+    fd_ = -1;
+    if (ops::fermer(fd) != 0) erreur_ = true;
+    return !erreur_;
+}

@@ -1,0 +1,112 @@
+// File operations of a run, and the buffered streams built on them.
+//
+// Every operation that touches the file system goes through the functions of
+// `ops`, which count their calls: a test can make the Nth call fail with a
+// chosen errno, and so prove that the run keeps its guarantees whatever
+// operation fails.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+
+namespace ops {
+
+int ouvrir(const char* chemin, int drapeaux);                   // open; mode 0666 before umask
+ssize_t lire(int fd, void* tampon, size_t n);                    // read
+ssize_t ecrire(int fd, const void* octets, size_t n);            // write
+ssize_t ecrireA(int fd, const void* octets, size_t n, off_t position);  // pwrite
+int synchroniser(int fd);                                        // fsync
+int fermer(int fd);                                              // close
+int renommer(const char* de, const char* vers);                  // rename, replacing vers
+int renommerSansEcraser(const char* de, const char* vers);       // rename; EEXIST when vers exists
+int supprimer(const char* chemin);                               // unlink
+int synchroniserRepertoire(const char* chemin);                  // fsync of the directory holding chemin
+
+// Fault injection: the call numbered `rang` (1-based, counted from the last
+// reset) fails with `numeroErreur` without touching the file system; 0 disables.
+void fixerPanne(long rang, int numeroErreur);
+long nombreAppels();
+void remettreAZero();
+
+}  // namespace ops
+
+// Input stream read one byte at a time, with one byte of push-back.
+class FichierEntree {
+public:
+    static constexpr int FIN = -1;     // end of the input
+    static constexpr int ERREUR = -2;  // read error
+
+    FichierEntree() = default;
+    FichierEntree(const FichierEntree&) = delete;
+    FichierEntree& operator=(const FichierEntree&) = delete;
+    ~FichierEntree();
+
+    bool ouvrir(const char* chemin);
+    // Reads from memory instead of a file (tests, benchmarks, fuzzing).
+    void ouvrirMemoire(const char* octets, size_t longueur);
+    bool estOuvert() const { return ouvert_; }
+
+    int lireCar() {
+        if (remis_ >= 0) {
+            const int c = remis_;
+            remis_ = -1;
+            return c;
+        }
+        if (position_ < rempli_) return static_cast<unsigned char>(donnees_[position_++]);
+        return remplir();
+    }
+    void remettre(int c) { remis_ = c; }
+    bool fermer();
+
+private:
+    int remplir();
+
+    int fd_ = -1;
+    bool ouvert_ = false;
+    bool erreur_ = false;
+    const char* donnees_ = nullptr;
+    size_t position_ = 0;
+    size_t rempli_ = 0;
+    int remis_ = -1;
+    char tampon_[1 << 16];
+};
+
+// Output stream with its own buffer. Write errors are remembered, and
+// reported by fermer(): a file that is to be delivered is only delivered when
+// every byte of it reached the disk.
+class FichierSortie {
+public:
+    FichierSortie() = default;
+    FichierSortie(const FichierSortie&) = delete;
+    FichierSortie& operator=(const FichierSortie&) = delete;
+    ~FichierSortie();
+
+    // Opens with open(2) flags; false (errno set) when the file cannot be opened.
+    bool ouvrir(const char* chemin, int drapeaux);
+    // Keeps everything written in memory (tests), or discards it (benchmarks).
+    void ouvrirMemoire(std::string* memoire);
+    void ouvrirNul();
+    bool estOuvert() const { return ouvert_; }
+
+    void ecrire(const char* octets, size_t n);
+    void ecrire(char c) { ecrire(&c, 1); }
+    // Writes over the first n bytes of the file (the placeholder line).
+    void reecrireDebut(const char* octets, size_t n);
+    // Flushes, optionally syncs to disk, and closes. False when anything
+    // written since the opening failed to reach the file.
+    bool fermer(bool synchroniser);
+
+private:
+    bool vider();
+
+    int fd_ = -1;
+    bool ouvert_ = false;
+    bool erreur_ = false;
+    std::string* memoire_ = nullptr;
+    bool nul_ = false;
+    size_t plein_ = 0;
+    size_t ecrits_ = 0;  // bytes already handed to the file
+    char tampon_[1 << 16];
+};

@@ -1,0 +1,296 @@
+// Result, error and log files.
+#include "driver/sorties.h"
+
+#include <fcntl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+// Copies columns debut..fin (1-based) of a record; columns past the end of a
+// short record are blanks, so every output record keeps its 256 columns.
+char* copierColonnes(char* destination, const char* ligne, int longueur, int debut, int fin) {
+    for (int colonne = debut; colonne <= fin; ++colonne) {
+        *destination++ = colonne <= longueur ? ligne[colonne - 1] : ' ';
+    }
+    return destination;
+}
+
+// Copies a field into a fixed width: its first `largeur` columns, blanks after
+// a shorter field or when there is no field (debut 0).
+char* copierChamp(char* destination, const char* ligne, int longueur, int debut, int fin, int largeur) {
+    const int fournis = debut == 0 ? 0 : fin - debut + 1;
+    if (fournis >= largeur) return copierColonnes(destination, ligne, longueur, debut, debut + largeur - 1);
+    destination = copierColonnes(destination, ligne, longueur, debut, fin);
+    std::memset(destination, ' ', static_cast<size_t>(largeur - fournis));
+    return destination + (largeur - fournis);
+}
+
+char* copierTexte(char* destination, const char* texte, size_t largeur) {
+    std::memcpy(destination, texte, largeur);
+    return destination + largeur;
+}
+
+char* copierBlancs(char* destination, size_t largeur) {
+    std::memset(destination, ' ', largeur);
+    return destination + largeur;
+}
+
+char* copierNombre6(char* destination, int valeur) {
+    char texte[16];
+    std::snprintf(texte, sizeof texte, "%06d", valeur);
+    return copierTexte(destination, texte, 6);
+}
+
+std::tm heureLocale() {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&maintenant, &local);
+    return local;
+}
+
+// Removes the outputs that this run created.
+void supprimerSorties(sExecution& ctx) {
+    if (ctx.tmpEmisCree && ops::supprimer(ctx.name_tmp_emis.c_str()) == 0) ctx.tmpEmisCree = false;
+    if (ctx.emisCree && ops::supprimer(ctx.name_emis.c_str()) == 0) ctx.emisCree = false;
+    if (ctx.erreCree && ops::supprimer(ctx.name_erre.c_str()) == 0) ctx.erreCree = false;
+}
+
+void fermerJournal(sExecution& ctx) {
+    ctx.fp_log.fermer(false);
+    ctx.journalEcrit = true;
+}
+
+// Columns 63 to 125 of the accepted summary record, and the rest of it.
+void faireVSEFICHOk(const sExecution& ctx, int nombreDeVSE, char enregistrement[LONGUEUR_VSE]) {
+    const char* fich = ctx.tamponFich;
+    const int lg = ctx.longueurFich;
+    char* p = copierColonnes(enregistrement, fich, lg, 1, 18);
+    p = copierTexte(p, "INF", 3);
+    p = copierColonnes(p, fich, lg, 22, 62);
+    p = copierColonnes(p, fich, lg, 63, 112);
+    p = copierNombre6(p, nombreDeVSE);
+    p = copierColonnes(p, fich, lg, 119, 125);
+    p = copierBlancs(p, 105);
+    copierColonnes(p, fich, lg, 231, 256);
+}
+
+// The refused summary record: emitter and receiver exchanged, the counts of
+// records in error and of good records, and a trailer stamped now.
+void faireVSEFICHNok(const sExecution& ctx, int nbVSE_Err, int nombreDeVSE, int bons,
+                     char enregistrement[LONGUEUR_VSE]) {
+    const char* fich = ctx.tamponFich;
+    const int lg = ctx.longueurFich;
+    char* p = copierColonnes(enregistrement, fich, lg, 1, 2);
+    p = copierColonnes(p, fich, lg, 11, 18);
+    p = copierColonnes(p, fich, lg, 3, 10);
+    p = copierTexte(p, "INF", 3);
+    p = copierColonnes(p, fich, lg, 22, 62);
+    p = copierColonnes(p, fich, lg, 63, 78);
+    p = copierColonnes(p, fich, lg, 63, 78);
+    p = copierNombre6(p, nbVSE_Err);
+    p = copierNombre6(p, nombreDeVSE);
+    p = copierNombre6(p, nbVSE_Err);
+    p = copierNombre6(p, bons);
+    p = copierColonnes(p, fich, lg, 119, 124);
+    p = copierTexte(p, "1", 1);
+    p = copierBlancs(p, 105);
+    char trailer[36];
+    prepareVSEDate(trailer);
+    copierTexte(p, trailer, 26);
+}
+
+// Delivers `nomTemporaire` under the name of the file to send.
+// 0 when delivered; 1 when not (the message is logged).
+int emettre(sExecution& ctx, const std::string& nomTemporaire, const char* messageEchec) {
+    if (ops::renommer(nomTemporaire.c_str(), ctx.name_emis.c_str()) != 0) {
+        std::perror("rename");
+        if (ctx.recuDeplace && ops::renommerSansEcraser(ctx.name_tmp_recu.c_str(), ctx.name_recu.c_str()) != 0) {
+            std::perror("rename");
+            supprimerSorties(ctx);
+            consigner(ctx, message::IG009);
+            return 1;
+        }
+        ctx.recuDeplace = false;
+        supprimerSorties(ctx);
+        consigner(ctx, message::IG010);
+        return 1;
+    }
+    // The delivered file now stands under the name of the file to send.
+    if (&nomTemporaire == &ctx.name_tmp_emis) ctx.tmpEmisCree = false;
+    if (&nomTemporaire == &ctx.name_erre) ctx.erreCree = false;
+    ctx.emisCree = true;
+    if (ops::synchroniserRepertoire(ctx.name_emis.c_str()) != 0) {
+        std::perror("fsync");
+        return echouer(ctx, messageEchec);
+    }
+    return 0;
+}
+
+// Closes the files, then delivers `sortie` (the result or the error file)
+// once every byte of it is on disk; the input copy is removed only after.
+int livrer(sExecution& ctx, FichierSortie& sortie, const std::string& nomTemporaire, const char* messageEchec,
+           int code) {
+    ctx.fp_recu.fermer();
+    const bool complet = sortie.fermer(true);
+    FichierSortie& autre = &sortie == &ctx.fp_emis ? ctx.fp_erre : ctx.fp_emis;
+    autre.fermer(false);
+    if (!complet) {
+        std::perror("write");
+        return echouer(ctx, messageEchec);
+    }
+    if (emettre(ctx, nomTemporaire, messageEchec) != 0) return 1;
+    if (ops::supprimer(ctx.name_tmp_recu.c_str()) == 0) ctx.recuDeplace = false;
+    const std::string& autreNom = &nomTemporaire == &ctx.name_tmp_emis ? ctx.name_erre : ctx.name_tmp_emis;
+    bool& autreCree = &nomTemporaire == &ctx.name_tmp_emis ? ctx.erreCree : ctx.tmpEmisCree;
+    if (autreCree && ops::supprimer(autreNom.c_str()) == 0) autreCree = false;
+    fermerJournal(ctx);
+    return code;
+}
+
+}  // namespace
+
+void prepareVSEDate(char VSEDate[36]) {
+    const std::tm t = heureLocale();
+    char texte[96];
+    std::snprintf(texte, sizeof texte, "%02d%02d%04d%02d%02d%02d%s%s%s", t.tm_mday, t.tm_mon + 1,
+                  t.tm_year + 1900, t.tm_hour, t.tm_min, t.tm_sec, "025", "        ", "*");
+    std::memcpy(VSEDate, texte, 26);
+    VSEDate[26] = '\0';
+}
+
+void consigner(sExecution& ctx, const char* erreur) {
+    if (ctx.journalEcrit) return;
+    const std::tm t = heureLocale();
+    char ligne[512];
+    const int n = std::snprintf(ligne, sizeof ligne, "Le %02d/%02d/%04d a %02d:%02d:%02d : %s\n", t.tm_mday,
+                                t.tm_mon + 1, t.tm_year + 1900, t.tm_hour, t.tm_min, t.tm_sec, erreur);
+    ctx.fp_log.ecrire(ligne, static_cast<size_t>(n < static_cast<int>(sizeof ligne) ? n : sizeof ligne - 1));
+    fermerJournal(ctx);
+}
+
+void initFichier(sExecution& ctx) {
+    char blancs[LONGUEUR_VSE];
+    std::memset(blancs, ' ', sizeof blancs);
+    ctx.fp_emis.ecrire(blancs, sizeof blancs);
+    ctx.fp_erre.ecrire(blancs, sizeof blancs);
+}
+
+void faireFinDeLigne(FichierSortie& fp, int formatDeFichier) {
+    switch (formatDeFichier) {
+    case TELVAROS_DOS:
+        fp.ecrire("\r\n", 2);
+        break;
+    case TELVAROS_MAC:
+        fp.ecrire('\r');
+        break;
+    default:
+        fp.ecrire('\n');
+        break;
+    }
+}
+
+void allCloseFile(sExecution& ctx) {
+    ctx.fp_recu.fermer();
+    ctx.fp_emis.fermer(false);
+    ctx.fp_erre.fermer(false);
+}
+
+bool nePasEmettre(sExecution& ctx) {
+    if (ctx.recuDeplace) {
+        // Never over a file that arrived under the input's name meanwhile.
+        if (ops::renommerSansEcraser(ctx.name_tmp_recu.c_str(), ctx.name_recu.c_str()) != 0) {
+            std::perror("rename");
+            supprimerSorties(ctx);
+            consigner(ctx, message::IG009);
+            return false;
+        }
+        ctx.recuDeplace = false;
+    }
+    supprimerSorties(ctx);
+    return true;
+}
+
+int echouer(sExecution& ctx, const char* erreur) {
+    allCloseFile(ctx);
+    if (nePasEmettre(ctx)) consigner(ctx, erreur);
+    return 1;
+}
+
+void construireVSEERR(const sExecution& ctx, const sVSERepondu& r, const int* codes, int n,
+                      char enregistrement[LONGUEUR_VSE]) {
+    const char* l = r.ligne;
+    const int lg = r.longueur;
+    char* p = copierColonnes(enregistrement, l, lg, 1, 2);   // E1, E2
+    p = copierColonnes(p, l, lg, 11, 18);                    // E4: the receiver answers
+    p = copierColonnes(p, l, lg, 3, 10);                     // E3
+    p = copierTexte(p, "ERRERRE", 7);
+    p = copierColonnes(p, l, lg, 26, 26);                    // E7
+    p = copierTexte(p, "INTERFAC", 8);
+    p = copierColonnes(p, l, lg, 35, 42);                    // E9
+    p = copierColonnes(p, ctx.tamponFich, ctx.longueurFich, 3, 10);  // emitter of the file
+    p = copierColonnes(p, l, lg, 51, 62);                    // E11, E12, E13
+    p = copierColonnes(p, l, lg, 22, 25);                    // E6: type of the answered record
+    p = copierColonnes(p, l, lg, 19, 21);                    // E5: its action
+    if (r.corpsEnBlanc) {
+        p = copierBlancs(p, 14);
+    } else if (r.erre) {
+        p = copierColonnes(p, l, lg, 63, 69);
+        p = copierBlancs(p, 7);
+    } else {
+        p = copierColonnes(p, l, lg, 63, 76);
+    }
+    p = copierBlancs(p, 14);
+    p = copierChamp(p, l, lg, r.debutC7, r.finC7, 2);
+    p = copierChamp(p, l, lg, r.debutC8, r.finC8, 12);
+    if (n > 10) n = 10;
+    for (int i = 0; i < n; ++i) {
+        char numero[16];
+        std::snprintf(numero, sizeof numero, "I%03d1", codes[i] % 1000);
+        p = copierTexte(p, numero, 5);
+    }
+    p = copierBlancs(p, static_cast<size_t>(enregistrement + 230 - p));
+    copierTexte(p, ctx.VSEDate, 26);
+}
+
+void faireVSEERR(sExecution& ctx, const sVSERepondu& repondu, int nbErreurPassee, const int* codes) {
+    if (nbErreurPassee > 10) {
+        nbErreurPassee = 10;
+        ctx.nbErreur = 10;
+    }
+    char enregistrement[LONGUEUR_VSE];
+    construireVSEERR(ctx, repondu, codes, nbErreurPassee, enregistrement);
+    ctx.fp_erre.ecrire(enregistrement, sizeof enregistrement);
+}
+
+void faireTamponVSEERR(sExecution& ctx, int codeErr, const sVSERepondu& repondu) {
+    construireVSEERR(ctx, repondu, &codeErr, 1, ctx.sauvTamponVSE);
+    ctx.sauvTamponVSE[LONGUEUR_VSE] = '\0';
+}
+
+int faireVSEFICH(sExecution& ctx, int nbVSE_Err, int nombreDeVSE, int formatDuFichier) {
+    char enregistrement[LONGUEUR_VSE];
+    if (nbVSE_Err == 0 && ctx.errFich == 0) {
+        faireFinDeLigne(ctx.fp_emis, formatDuFichier);
+        faireVSEFICHOk(ctx, nombreDeVSE, enregistrement);
+        ctx.fp_emis.reecrireDebut(enregistrement, sizeof enregistrement);
+        return livrer(ctx, ctx.fp_emis, ctx.name_tmp_emis, message::IG004, 0);
+    }
+    faireFinDeLigne(ctx.fp_erre, formatDuFichier);
+    int bons = nombreDeVSE - nbVSE_Err;
+    if (ctx.errFich > 0) {
+        // The FICH record answered last, its body fields echoed as blanks.
+        sVSERepondu fich;
+        fich.ligne = ctx.tamponFich;
+        fich.longueur = ctx.longueurFich;
+        fich.corpsEnBlanc = true;
+        faireVSEERR(ctx, fich, ctx.errFich, ctx.codeFichErreur);
+        faireFinDeLigne(ctx.fp_erre, formatDuFichier);
+        bons += 1;
+    }
+    faireVSEFICHNok(ctx, nbVSE_Err, nombreDeVSE, bons, enregistrement);
+    ctx.fp_erre.reecrireDebut(enregistrement, sizeof enregistrement);
+    return livrer(ctx, ctx.fp_erre, ctx.name_erre, message::IG002, 2);
+}

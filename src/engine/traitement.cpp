@@ -1,0 +1,232 @@
+// Record processing.
+#include "engine/traitement.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "checks/coherence.h"
+#include "driver/sorties.h"
+#include "engine/entete.h"
+#include "engine/verif.h"
+#include "records/records.h"
+
+namespace {
+
+bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
+bool commencePar(const char* valeur, const char* prefixe) {
+    return std::strncmp(valeur, prefixe, std::strlen(prefixe)) == 0;
+}
+
+// Partners whose records are admitted towards the central receiver.
+bool estPartenaireNational(const char* emetteur) {
+    return egal(emetteur, "NORM01  ") || egal(emetteur, "NORM02  ") || egal(emetteur, "PFOC01  ");
+}
+
+// Copies at most `largeur` characters of a value (the value may be shorter).
+void copierValeur(char* destination, const char* valeur, size_t largeur) {
+    std::strncpy(destination, valeur, largeur);
+    destination[largeur] = '\0';
+}
+
+// Columns lo..hi (1-based) of the current record as the checks see it,
+// cut short at its end.
+void colonnes(const char* vue, int longueur, int debut, int fin, char* destination) {
+    int n = 0;
+    for (int c = debut; c <= fin && c <= longueur; ++c) destination[n++] = vue[c - 1];
+    destination[n] = '\0';
+}
+
+// Slots left over from an earlier record must not leak into this one.
+void viderCorps() {
+    for (valeurVSE& slot : valCorpsVSE) slot.valeur[0] = '\0';
+}
+
+// How an error record echoes the current record, of switch-table entry idx.
+sVSERepondu repondre(const char* tampon, int longueur, int idx) {
+    sVSERepondu r;
+    r.ligne = tampon;
+    r.longueur = longueur;
+    const sAiguillage& entree = tAiguillage[idx];
+    r.corpsEnBlanc = idx == ERR_AIGUILLAGE;
+    r.erre = entree.code == ERRE;
+    if (entree.champErrC7 != CINC) {
+        colonnesDuSlot(entree.tabVerif, *entree.pLenTabVerif, entree.champErrC7, &r.debutC7, &r.finC7);
+    }
+    if (entree.champErrC8 != CINC) {
+        colonnesDuSlot(entree.tabVerif, *entree.pLenTabVerif, entree.champErrC8, &r.debutC8, &r.finC8);
+    }
+    return r;
+}
+
+int premierEnregistrement(sExecution& ctx, char* tampon, int longueur, int visu, const char* vue) {
+    const char* typeVSE = valEnteteVSE[E6].valeur;
+    if (!egal(typeVSE, "FICH")) {
+        echouer(ctx, message::IG011);
+        return -2;
+    }
+
+    ctx.errFich = verifChamps(ctx, visu, ctx.nbErreur, tEntete, lEntete, valEnteteVSE, nullptr, "E");
+    viderCorps();
+    getvseChamps(tFich, lFich, vue, longueur, valCorpsVSE, visu);
+    if (egal(valCorpsVSE[C1].valeur, "                ")) {
+        echouer(ctx, message::I099);
+        return -2;
+    }
+    if (ctx.errFich <= 9) {
+        ctx.errFich = verifChamps(ctx, visu, ctx.errFich, tFich, lFich, valCorpsVSE, nullptr, "C");
+        if (ctx.errFich <= 9) {
+            ctx.errFich = verifChamps(ctx, visu, ctx.errFich, tFin, lFin, valFinVSE, nullptr, "F");
+        }
+    }
+    std::memcpy(valFichEnteteVSE, valEnteteVSE, sizeof valFichEnteteVSE);
+    std::memcpy(valFichCorpsVSE, valCorpsVSE, sizeof valFichCorpsVSE);
+    std::memcpy(valFichFinVSE, valFinVSE, sizeof valFichFinVSE);
+    std::memcpy(ctx.codeFichErreur, ctx.codeErreur, sizeof ctx.codeFichErreur);
+    std::memcpy(ctx.tamponFich, tampon, static_cast<size_t>(longueur));
+    ctx.longueurFich = longueur;
+    ctx.fichTraite = true;
+
+    ctx.nbErreur = ctx.errFich;
+    copierValeur(ctx.sauvEmetteur, valEnteteVSE[E3].valeur, 8);
+    copierValeur(ctx.sauvRecepteur, valEnteteVSE[E4].valeur, 8);
+    if (dependanceVSE() == 1) {
+        copierValeur(ctx.sauvCodeVSE, typeVSE, 4);
+        copierValeur(ctx.sauvTypeVSE, valEnteteVSE[E5].valeur, 3);
+        ctx.sauvCodeVSEerr = 0;
+    }
+    return ctx.nbErreur;
+}
+
+}  // namespace
+
+int regleStatut(const char* variante, const char* emetteur, const char* typeVSE, const char* statut) {
+    if (egal(typeVSE, "ERRE")) return 0;
+    if (egal(variante, "TELVAROS  ")) {
+        if (!egal(statut, "xx")) return 0;
+        return estPartenaireNational(emetteur) ? 64 : 51;
+    }
+    if (egal(variante, "TELVAROSD ")) return egal(statut, "  ") || egal(statut, "10") ? 0 : 806;
+    if (egal(variante, "TELVAROSL ")) {
+        if (estPartenaireNational(emetteur)) return egal(statut, "20") ? 0 : 64;
+        return egal(statut, "  ") || egal(statut, "10") ? 0 : 806;
+    }
+    if (egal(variante, "TELVAROSPF")) return egal(statut, "10") || egal(typeVSE, "ABAT") ? 0 : 807;
+    return 0;
+}
+
+int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombreDeVSE, int formatDuFichier) {
+    char vue[LONGUEUR_VSE + 1];
+    preparerVue(tampon, longueur, vue);
+    std::memcpy(xdebug, vue, static_cast<size_t>(longueur) + 1);
+    if (visu == dgVisu) {
+        std::fputs("VSE=|", stdout);
+        std::fwrite(tampon, 1, static_cast<size_t>(longueur), stdout);
+        std::fputs("|\n", stdout);
+    }
+    std::memset(ctx.codeErreur, 0, 10 * sizeof ctx.codeErreur[0]);
+    getvseChamps(tEntete, lEntete, vue, longueur, valEnteteVSE, visu);
+    getvseChamps(tFin, lFin, vue, longueur, valFinVSE, visu);
+
+    if (nombreDeVSE == 1) return premierEnregistrement(ctx, tampon, longueur, visu, vue);
+
+    const char* typeVSE = valEnteteVSE[E6].valeur;
+    const char* action = valEnteteVSE[E5].valeur;
+    const char* emetteur = ctx.sauvEmetteur;
+    const char* recepteur = ctx.sauvRecepteur;
+    int n = ctx.nbErreur;
+    auto ajouter = [&](int numero) {
+        if (n <= 9) ctx.codeErreur[n++] = numero;
+    };
+
+    // Partner rules, on the emitter and receiver of the FICH record.
+    if (egal(VARIANTE, "TELVAROS  ") && fCoherenCCE(emetteur, valEnteteVSE[E8].valeur) == 0) ajouter(135);
+    const bool demandeInfo = egal(typeVSE, "INFO") && egal(action, "DEM");
+    if (demandeInfo) {
+        if (!egal(emetteur, "NORM02  ") && !egal(emetteur, "PFOC01  ")) ajouter(110);
+        if (!egal(recepteur, "031BDN  ")) ajouter(85);
+    }
+    if (egal(typeVSE, "ABAT")) {
+        if (egal(emetteur, "NORM01  ")) {
+            if (!egal(valEnteteVSE[E8].valeur, "NORMABEV")) ajouter(129);
+        } else if (!commencePar(emetteur, "OFFICE") && !commencePar(emetteur, "ONICAB")) {
+            ajouter(110);
+        }
+    }
+    if (egal(recepteur, "031BDN  ")) {
+        const bool abatAdmis =
+            egal(typeVSE, "ABAT") && (egal(action, "CRE") || egal(action, "MOD") || egal(action, "INV"));
+        if (egal(emetteur, "PFOC01  ")) {
+            if (!demandeInfo) ajouter(111);
+        } else if (egal(emetteur, "NORM01  ") || egal(emetteur, "NORM02  ")) {
+            if (!demandeInfo && !abatAdmis) ajouter(111);
+        }
+    }
+    if (egal(typeVSE, "FICH")) ajouter(109);
+
+    int idx = ERR_AIGUILLAGE;
+    ctx.err_aux = 0;
+    if (n <= 9) {
+        n = verifChamps(ctx, visu, n, tEntete, lEntete, valEnteteVSE, nullptr, "E");
+        idx = chercherAiguillage(typeVSE);
+        const sAiguillage& entree = tAiguillage[idx];
+        if (entree.code != -1) {
+            viderCorps();
+            getvseChamps(entree.tabVerif, *entree.pLenTabVerif, vue, longueur, valCorpsVSE, visu);
+            n = verifChamps(ctx, visu, n, entree.tabVerif, *entree.pLenTabVerif, valCorpsVSE, action, "C");
+            // The processing status: body columns 77 to 78 in every type but ERRE.
+            char statut[3];
+            colonnes(vue, longueur, 77, 78, statut);
+            ctx.err_aux = regleStatut(VARIANTE, emetteur, typeVSE, statut);
+            if (ctx.err_aux > 0) ajouter(ctx.err_aux);
+            if (n <= 9) n = verifChamps(ctx, visu, n, tFin, lFin, valFinVSE, nullptr, "F");
+        }
+    }
+    ctx.nbErreur = n;
+
+    // The link of a pairing: body columns 65 to 76 (blank when the type is unknown).
+    char lien[13];
+    if (idx == ERR_AIGUILLAGE) {
+        std::strcpy(valCorpsVSE[C1].valeur, "  ");
+        std::strcpy(valCorpsVSE[C2].valeur, "            ");
+        std::strcpy(lien, "            ");
+    } else {
+        colonnes(vue, longueur, 65, 76, lien);
+    }
+
+    if (n == 0) {
+        faireFinDeLigne(ctx.fp_emis, formatDuFichier);
+        if (!(egal(typeVSE, "ERRE") && egal(action, "ECQ"))) {
+            tampon[76] = telvarosRES();
+            tampon[77] = '0';
+        }
+        ctx.fp_emis.ecrire(tampon, static_cast<size_t>(longueur));
+    } else {
+        faireFinDeLigne(ctx.fp_erre, formatDuFichier);
+        faireVSEERR(ctx, repondre(tampon, longueur, idx), n, ctx.codeErreur);
+    }
+
+    // Pairing: an error-free EXP1 or EGET creation must be followed by its
+    // EXP2 or RATA creation with the same link.
+    ctx.existDependanceVSEerr = 0;
+    if (dependanceVSE() == 1) {
+        if (egal(ctx.sauvTypeVSE, "CRE") && ctx.sauvCodeVSEerr == 0 &&
+            (egal(ctx.sauvCodeVSE, "EXP1") || egal(ctx.sauvCodeVSE, "EGET"))) {
+            const char* partenaire = egal(ctx.sauvCodeVSE, "EXP1") ? "EXP2" : "RATA";
+            if (!(egal(typeVSE, partenaire) && egal(action, "CRE") && egal(lien, ctx.sauvLienVSE))) {
+                faireFinDeLigne(ctx.fp_erre, formatDuFichier);
+                ctx.fp_erre.ecrire(ctx.sauvTamponVSE, LONGUEUR_VSE);
+                ctx.existDependanceVSEerr = 1;
+            }
+        }
+    }
+
+    ctx.sauvCodeVSEerr = ctx.nbErreur;
+    copierValeur(ctx.sauvCodeVSE, typeVSE, 4);
+    copierValeur(ctx.sauvTypeVSE, action, 3);
+    if (dependanceVSE() == 1 && ctx.nbErreur == 0 && egal(action, "CRE") &&
+        (egal(typeVSE, "EXP1") || egal(typeVSE, "EGET"))) {
+        copierValeur(ctx.sauvLienVSE, lien, 12);
+        faireTamponVSEERR(ctx, egal(typeVSE, "EXP1") ? 105 : 138, repondre(tampon, longueur, idx));
+    }
+    return ctx.nbErreur;
+}
