@@ -3,7 +3,16 @@
 
 #include <cstring>
 
+#include "checks/generiques.h"
+#include "engine/modele.h"
+#include "reference/valautorise.h"
+
 namespace {
+
+constexpr int LONGUEUR_DATE = 8;
+constexpr int LONGUEUR_HEURE = 6;
+constexpr char DATE_BLANCHE[] = "        ";
+constexpr char FIN_SANS_LIMITE[] = "TOUJOURS";
 
 // Writes the first 8 characters of a DDMMYYYY date as YYYYMMDD, optionally
 // reading blanks as '0'. Positions past the end of a shorter value hold NUL,
@@ -21,7 +30,77 @@ void versAAAAMMJJ(const char* jjmmaaaa, char aaaammjj[8], bool blancsEnZeros) {
     }
 }
 
+bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+
+// Value of the two digits at v[i], v[i + 1] (checked beforehand).
+int deuxChiffres(const char* v, int i) { return (v[i] - '0') * 10 + (v[i + 1] - '0'); }
+
+// True when the n characters of v from 0-based position debut are all blanks.
+// A value that ends before them does not have them.
+bool sontBlancs(const char* v, int debut, int n) {
+    if (longueurBornee(v, debut + n) < debut + n) return false;
+    for (int i = debut; i < debut + n; ++i) {
+        if (v[i] != ' ') return false;
+    }
+    return true;
+}
+
+// A blank date is exactly eight blanks.
+bool estDateBlanche(const char* champ) { return std::strcmp(champ, DATE_BLANCHE) == 0; }
+
+// Incomplete dates write an unknown day, or day and month, with blanks. They
+// become zeros so that the date can be read; an explicit "00" day or month is
+// not a way of writing an unknown part and becomes a blank, so that the digit
+// test refuses it.
+void reecrireDateIncomplete(char* champ) {
+    const int longueur = longueurBornee(champ, LONGUEUR_DATE);
+    auto car = [&](int i) { return i < longueur ? champ[i] : '\0'; };
+    auto regleMois = [&] {
+        if (car(2) == '0' && car(3) == '0') champ[2] = ' ';
+    };
+    if (car(0) == ' ' && car(1) == ' ' && car(2) == ' ' && car(3) == ' ') {
+        std::memcpy(champ, "0000", 4);
+    } else if (car(0) == ' ' && car(1) == ' ') {
+        std::memcpy(champ, "00", 2);
+        regleMois();
+    } else if (car(0) == '0' && car(1) == '0') {
+        champ[0] = ' ';
+    } else {
+        regleMois();
+    }
+}
+
 }  // namespace
+
+int DateCalc_leap_year(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DateCalc_check_date(int year, int month, int day) {
+    static constexpr int joursParMois[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1) return 0;
+    const int joursDuMois = joursParMois[month - 1] + (month == 2 && DateCalc_leap_year(year));
+    return day <= joursDuMois;
+}
+
+int fDATECouI(char* champ, eCouI mode) {
+    if (mode == INCOMPLETE) reecrireDateIncomplete(champ);
+    for (int i = 0; i < LONGUEUR_DATE; ++i) {
+        if (!estChiffre(champ[i])) return 0;  // also stops at the end of a short value
+    }
+    int jour = deuxChiffres(champ, 0);
+    int mois = deuxChiffres(champ, 2);
+    const int annee = deuxChiffres(champ, 4) * 100 + deuxChiffres(champ, 6);
+    if (annee < 1900) return 0;
+    if (mode == COMPLETE) {
+        if (jour == 0) return 0;
+    } else {
+        // Only a rewritten unknown part can still read 0 here.
+        if (jour == 0) jour = 1;
+        if (mois == 0) mois = 1;
+    }
+    return DateCalc_check_date(annee, mois, jour);
+}
 
 int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens) {
     char reference[8];
@@ -38,4 +117,103 @@ int fVTABP(const char* dependance, const char* param) {
     versAAAAMMJJ(dependance, date, true);
     versAAAAMMJJ(param, seuil, false);
     return std::memcmp(date, seuil, 8) >= 0;
+}
+
+int fDATEC(const char*, char* champ, const void*, int) { return fDATECouI(champ, COMPLETE); }
+
+int fDATEI(const char*, char* champ, const void*, int) { return fDATECouI(champ, INCOMPLETE); }
+
+int fDATECxad(const char*, char* champ, const void*, int) {
+    return estDateBlanche(champ) || fDATECouI(champ, COMPLETE);
+}
+
+int fDATEC_INC(const char*, char* champ, const void*, int) {
+    return std::strncmp(champ, DATE_BLANCHE, LONGUEUR_DATE) == 0 || fDATECouI(champ, COMPLETE);
+}
+
+int fDatRecCorr(const char*, char* champ, const void*, int) {
+    return estDateBlanche(champ) || fDATECouI(champ, COMPLETE);
+}
+
+int fDatRecCorr_O(const char*, char* champ, const void*, int) {
+    return !estDateBlanche(champ) && fDATECouI(champ, COMPLETE);
+}
+
+int fDatRecCorr_O_P18(const char* dependance, char* champ, const void*, int) {
+    // The date became mandatory for records whose reference date is on or
+    // after the cut-off.
+    if (estDateBlanche(champ)) return !fVTABP(dependance, P18[0]);
+    return fDATECouI(champ, COMPLETE);
+}
+
+int fDATEP6(const char*, char* champ, const void*, int) {
+    // From the cut-off on, neither the month nor the day may be unknown.
+    if (fVTABP(champ, P6[0])) {
+        if (sontBlancs(champ, 2, 2)) return 0;
+        if (sontBlancs(champ, 0, 2)) return 0;
+    }
+    return fDATECouI(champ, INCOMPLETE);
+}
+
+int fDATEP6P7(const char*, char* champ, const void*, int) {
+    const bool apresP6 = fVTABP(champ, P6[0]);
+    const bool apresP7 = fVTABP(champ, P7[0]);
+    if (apresP6 && apresP7) return fDATECouI(champ, COMPLETE);
+    if (apresP6 && sontBlancs(champ, 2, 2)) return 0;
+    if (apresP7 && sontBlancs(champ, 0, 2)) return 0;
+    return fDATECouI(champ, INCOMPLETE);
+}
+
+int fDatRecCohe(const char* dependance, char* champ, const void*, int) {
+    return estDateBlanche(champ) || fCoherenDCSupInf(dependance, champ, INF);
+}
+
+int fDatRecPost(const char* dependance, char* champ, const void*, int) {
+    return estDateBlanche(champ) || fCoherenDCSupInf(dependance, champ, SUP);
+}
+
+int fDatRecPost_tr(const char* dependance, char* champ, const void*, int) {
+    if (estDateBlanche(champ)) return 1;
+    if (std::strcmp(valCorpsVSE[C5].valeur, "J") == 0) return 1;
+    return fCoherenDCSupInf(dependance, champ, SUP);
+}
+
+int fDatRec_OC_Post(const char* dependance, char* champ, const void*, int) {
+    if (estDateBlanche(champ)) return 1;
+    // The year is characters 5 to 8; a shorter value has fewer of them.
+    char annee[5] = {};
+    if (longueurBornee(champ, 4) == 4) std::strncpy(annee, champ + 4, 4);
+    return std::strcmp(annee, dependance) > 0;
+}
+
+int fVerifValAutDate(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    // sverif holds pairs: a code, then the last date on which the code is
+    // accepted (DDMMYYYY) or "TOUJOURS".
+    if (lenSverif <= 1 || sverif == nullptr) return 0;
+    const tValAutorise* paires = static_cast<const tValAutorise*>(sverif);
+    for (int i = 0; i < lenSverif / 2; ++i) {
+        if (std::strcmp(champ, paires[2 * i]) != 0) continue;
+        const char* derniereDate = paires[2 * i + 1];
+        if (std::strcmp(derniereDate, FIN_SANS_LIMITE) == 0) return 1;
+        return fCoherenDCSupInf(derniereDate, dependance, INF);
+    }
+    return 0;
+}
+
+int fSimult(const char* dependance, char* champ, const void*, int) {
+    // Empty: no characters, or as many blanks as the value has characters.
+    const char* const blancs = trenteBlancs[0];
+    const int nbBlancs = static_cast<int>(std::strlen(blancs));
+    auto estVide = [&](const char* v) {
+        const int longueur = longueurBornee(v, nbBlancs + 1);
+        return longueur <= nbBlancs && std::strncmp(v, blancs, longueur) == 0;
+    };
+    return estVide(dependance) == estVide(champ);
+}
+
+int fHEUREC(const char*, char* champ, const void*, int) {
+    for (int i = 0; i < LONGUEUR_HEURE; ++i) {
+        if (!estChiffre(champ[i])) return 0;  // also stops at the end of a short value
+    }
+    return deuxChiffres(champ, 0) < 24 && deuxChiffres(champ, 2) < 60 && deuxChiffres(champ, 4) < 60;
 }

@@ -3,12 +3,32 @@
 
 #include <cstring>
 
+#include "checks/dates.h"
 #include "reference/valautorise.h"
 
 namespace {
 
 // Codes of outside partners, accepted by every list check whatever its table.
 const char* const codesPartenaires[] = {"NORMABEV", "NORM01  ", "NORM02  ", "PFOC01  "};
+
+// Record types allowed with each action code of header slot E5. ECQ admits
+// every record type and has no list of its own (null table).
+struct ActionTypes {
+    const char* action;
+    const tValAutorise* types;
+    const int* nbTypes;
+};
+const ActionTypes typesParAction[] = {
+    {"CRE", tE6CRE, &LentE6CRE},
+    {"DEM", tE6DEM, &LentE6DEM},
+    {"ECQ", nullptr, &Len0},
+    {"EDI", tE6EDI, &LentE6EDI},
+    {"INV", tE6INV, &LentE6INV},
+    {"MOD", tE6MOD, &LentE6MOD},
+    {"INF", tE6INF, &LentE6INF},
+};
+
+bool estChiffre(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -26,4 +46,64 @@ int estDansTable(const char* valeur, const void* sverif, int lenSverif) {
 
 int fVerifValAut(const char*, char* champ, const void* sverif, int lenSverif) {
     return estDansTable(champ, sverif, lenSverif);
+}
+
+int fVerifDiffNull(const char*, char* champ, const void* sverif, int lenSverif) {
+    // The table holds the value that stands for "nothing" (blanks of the
+    // field's width); partner codes get no special treatment here.
+    if (sverif == nullptr) return 1;
+    const tValAutorise* table = static_cast<const tValAutorise*>(sverif);
+    for (int i = 0; i < lenSverif; ++i) {
+        if (std::strcmp(champ, table[i]) == 0) return 0;
+    }
+    return 1;
+}
+
+int fVerifAucunBlanc(const char*, char* champ, const void*, int) {
+    return std::strchr(champ, ' ') == nullptr;
+}
+
+int fVerifAucunBlanc_SD(const char*, char* champ, const void*, int) {
+    // Left-aligned without an embedded blank: blanks may only trail.
+    const std::size_t longueur = std::strlen(champ);
+    if (longueur == 0) return 1;
+    std::size_t fin = longueur;
+    while (fin > 0 && champ[fin - 1] == ' ') --fin;
+    if (fin == 0) return 0;  // all blank
+    return std::memchr(champ, ' ', fin) == nullptr;
+}
+
+int fVerifDepE6(const char* dependance, char* champ, const void*, int) {
+    for (const ActionTypes& entree : typesParAction) {
+        if (std::strcmp(dependance, entree.action) != 0) continue;
+        if (entree.types == nullptr) return 1;
+        return estDansTable(champ, entree.types, *entree.nbTypes);
+    }
+    return 0;
+}
+
+int longueurBornee(const char* v, int max) {
+    int longueur = 0;
+    while (longueur < max && v[longueur] != '\0') ++longueur;
+    return longueur;
+}
+
+int champVide(const char* champ) {
+    for (const char* c = champ; *c != '\0'; ++c) {
+        if (*c != ' ') return 0;
+    }
+    return 1;
+}
+
+int verifDateCompleteEtCorrecte(const char* champ) {
+    for (int i = 0; i < 8; ++i) {
+        if (!estChiffre(champ[i])) return 0;  // also stops at the end of a short value
+    }
+    if (champ[8] != '\0') return 0;
+    const int jour = (champ[0] - '0') * 10 + (champ[1] - '0');
+    const int mois = (champ[2] - '0') * 10 + (champ[3] - '0');
+    const int annee = ((champ[4] - '0') * 10 + (champ[5] - '0')) * 100 + (champ[6] - '0') * 10 +
+                      (champ[7] - '0');
+    if (annee < 1900) return 0;
+    return DateCalc_check_date(annee, mois, jour);
 }
