@@ -1,9 +1,209 @@
 // Cross-field coherence checks.
+//
+// The establishment of a record is header slot E8, an 8-character code such
+// as "001IPG  ": its first 3 characters are its department, characters 2 to 3
+// the two-character department of the numbers it issues. Values are compared
+// byte by byte; a value shorter than its field fails a comparison at its
+// terminating NUL, and nothing past that NUL is read.
 #include "checks/coherence.h"
 
+#include <cstddef>
 #include <cstring>
 
+#include "checks/dates.h"
+#include "engine/modele.h"
 #include "reference/valautorise.h"
+
+namespace {
+
+// True when valeur begins with the whole of prefixe; a shorter value does not.
+bool commencePar(const char* valeur, const char* prefixe) {
+    return std::strncmp(valeur, prefixe, std::strlen(prefixe)) == 0;
+}
+
+// True when a and b both hold at least n characters and their first n agree.
+bool premiersEgaux(const char* a, const char* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] == '\0' || a[i] != b[i]) return false;
+    }
+    return true;
+}
+
+// Copies at most n leading characters of source into cible (n + 1 bytes).
+void copierDebut(const char* source, std::size_t n, char* cible) {
+    std::size_t i = 0;
+    for (; i < n && source[i] != '\0'; ++i) cible[i] = source[i];
+    cible[i] = '\0';
+}
+
+// The first n characters of valeur lie between inf and sup (n characters
+// each), bounds included, by character code.
+bool entre(const char* valeur, const char* inf, const char* sup, std::size_t n) {
+    return std::strncmp(valeur, inf, n) >= 0 && std::strncmp(valeur, sup, n) <= 0;
+}
+
+// Characters 2 to 3 of an establishment code, or "" when it has none.
+const char* departementDeux(const char* etablissement) {
+    return etablissement[0] == '\0' ? "" : etablissement + 1;
+}
+
+// True when code is one item of the comma-separated list. Items are matched
+// whole, so a code never matches across a comma or an empty item.
+bool itemDeListe(const char* liste, const char* code) {
+    const std::size_t longueur = std::strlen(code);
+    for (const char* item = liste;;) {
+        const char* virgule = std::strchr(item, ',');
+        const std::size_t taille =
+            virgule != nullptr ? static_cast<std::size_t>(virgule - item) : std::strlen(item);
+        if (taille == longueur && std::strncmp(item, code, longueur) == 0) return true;
+        if (virgule == nullptr) return false;
+        item = virgule + 1;
+    }
+}
+
+// Index of the first group of the flat table whose key (its first string)
+// equals the first 6 characters of the establishment, or -1.
+int chercherEtablissement(const char* etablissement, const void* sverif, int lenSverif,
+                          int tailleGroupe) {
+    if (sverif == nullptr) return -1;
+    char cle[7];
+    copierDebut(etablissement, 6, cle);
+    const auto* table = static_cast<const tValAutorise*>(sverif);
+    for (int i = 0; i < lenSverif / tailleGroupe; ++i) {
+        if (std::strcmp(table[tailleGroupe * i], cle) == 0) return i;
+    }
+    return -1;
+}
+
+// Identification numbers that an establishment may carry on top of its range
+// of IND_M.
+struct PlageSupplementaire {
+    const char* etablissement;
+    const char* inf;
+    const char* sup;
+};
+constexpr PlageSupplementaire kPlagesSupplementaires[] = {
+    {"076IPG", "655001", "655499"}, {"076IPG", "659500", "660499"}, {"076IPG", "680500", "683499"},
+    {"022IPG", "655500", "657499"}, {"022IPG", "660500", "661999"}, {"035IPG", "657500", "659499"},
+    {"035IPG", "668500", "673499"}, {"024IPG", "662000", "664499"}, {"029IPG", "664500", "667499"},
+    {"031IPG", "667500", "667999"}, {"033IPG", "668000", "668499"}, {"042IPG", "673500", "673999"},
+    {"043IPG", "674000", "674999"}, {"049IPG", "674500", "674999"}, {"053IPG", "675000", "677499"},
+    {"056IPG", "677500", "677999"}, {"059IPG", "678000", "678999"}, {"061IPG", "679000", "679999"},
+    {"072IPG", "680000", "680499"},
+};
+
+// Prefixes of the establishment numbers of kind "P" issued by the overseas
+// establishments; any other establishment issues its own two-character
+// department.
+struct PrefixesDom {
+    const char* etablissement;
+    const char* prefixes[4];
+};
+constexpr PrefixesDom kPrefixesDom[] = {
+    {"971IPG", {"971", "97A", "97C", "97D"}},
+    {"972IPG", {"972", "97B"}},
+    {"973IPG", {"973"}},
+    {"976IPG", {"976"}},
+    {"974IPG", {"98"}},
+};
+
+bool prefixeProducteur(const char* etablissement, const char* champ) {
+    for (const PrefixesDom& dom : kPrefixesDom) {
+        if (!commencePar(etablissement, dom.etablissement)) continue;
+        for (const char* prefixe : dom.prefixes) {
+            if (prefixe != nullptr && commencePar(champ, prefixe)) return true;
+        }
+        return false;
+    }
+    return premiersEgaux(champ, departementDeux(etablissement), 2);
+}
+
+bool estJ(const char* valeur) { return std::strcmp(valeur, "J") == 0; }
+
+// Writes into limite (9 bytes) the date DDMMYYYY with its year one later. A
+// date whose year is not four digits is copied unchanged (its own format rule
+// reports it). Past year 9999 the limit is the last day of 9999, which no date
+// field exceeds.
+void unAnPlusTard(const char* date, char* limite) {
+    copierDebut(date, 8, limite);
+    if (std::strlen(limite) != 8) return;
+    int annee = 0;
+    for (int i = 4; i < 8; ++i) {
+        if (limite[i] < '0' || limite[i] > '9') return;
+        annee = annee * 10 + (limite[i] - '0');
+    }
+    if (annee == 9999) {
+        std::memcpy(limite, "31129999", 8);
+        return;
+    }
+    ++annee;
+    for (int i = 7; i >= 4; --i, annee /= 10) limite[i] = static_cast<char>('0' + annee % 10);
+}
+
+int avantDateDecalee(const char* date, const char* champ) {
+    char limite[9];
+    unAnPlusTard(date, limite);
+    return fCoherenDCSupInf(limite, champ, INF);
+}
+
+}  // namespace
+
+int fCoherenCC(const char* dependance, char* champ, const void*, int) {
+    const char* etablissement = dependance;
+    if (commencePar(etablissement, "POINTFOC")) return 1;
+    if (commencePar(etablissement, "02A") || commencePar(etablissement, "02B")) {
+        return commencePar(champ, "20");
+    }
+    if (commencePar(etablissement, "971") || commencePar(etablissement, "972") ||
+        commencePar(etablissement, "973") || commencePar(etablissement, "974") ||
+        commencePar(etablissement, "976")) {
+        if (premiersEgaux(champ, etablissement, 3)) return 1;
+        return commencePar(champ, "98") && commencePar(etablissement, "974");
+    }
+    return premiersEgaux(champ, departementDeux(etablissement), 2);
+}
+
+int fCoherenCC_tr(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    // C5 "J": the holding is not checked against the establishment.
+    if (estJ(valCorpsVSE[C5].valeur)) return 1;
+    return fCoherenCC(dependance, champ, sverif, lenSverif);
+}
+
+int fCoherenCCD(const char* dependance, char* champ, const void*, int) {
+    if (premiersEgaux(champ, dependance, 3)) return 1;
+    return commencePar(champ, "098") && commencePar(dependance, "974");
+}
+
+int fCoherenCCEget(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    // The kind of establishment is the record's own field C4.
+    const char* nature = valCorpsVSE[C4].valeur;
+    if (std::strcmp(nature, "V") == 0) {
+        if (lenSverif < 2) return 0;
+        const int paire = chercherEtablissement(dependance, sverif, lenSverif, 2);
+        if (paire < 0) return 0;
+        char code[3];
+        copierDebut(champ, 2, code);
+        const auto* table = static_cast<const tValAutorise*>(sverif);
+        return std::strlen(code) == 2 && itemDeListe(table[2 * paire + 1], code);
+    }
+    if (std::strcmp(nature, "P") == 0) return prefixeProducteur(dependance, champ);
+    return 0;
+}
+
+int fCoheren_OC_IND_M(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    const int triple = chercherEtablissement(dependance, sverif, lenSverif, 3);
+    if (triple >= 0) {
+        const auto* table = static_cast<const tValAutorise*>(sverif);
+        if (entre(champ, table[3 * triple + 1], table[3 * triple + 2], 6)) return 1;
+    }
+    // An establishment absent from IND_M (a partner code) has only the ranges below.
+    for (const PlageSupplementaire& plage : kPlagesSupplementaires) {
+        if (commencePar(dependance, plage.etablissement) && entre(champ, plage.inf, plage.sup, 6)) {
+            return 1;
+        }
+    }
+    return 0;
+}
 
 int fCoherenCCE(const char* dependance, const char* champ) {
     // An establishment sends its own records; the national partners send for all.
@@ -19,4 +219,37 @@ int fCoherenCCE(const char* dependance, const char* champ) {
         }
     }
     return 0;
+}
+
+int fCoherenDC(const char* dependance, char* champ, const void*, int) {
+    return fCoherenDCSupInf(dependance, champ, INF);
+}
+
+int fCoherenDC_tr(const char* dependance, char* champ, const void*, int) {
+    // C5 "J": the event may be recorded up to one year after the record's date.
+    if (estJ(valCorpsVSE[C5].valeur)) return avantDateDecalee(dependance, champ);
+    return fCoherenDCSupInf(dependance, champ, INF);
+}
+
+int fCoherenDC_tr2(const char* dependance, char* champ, const void*, int) {
+    return avantDateDecalee(dependance, champ);
+}
+
+int fCoherenD_OC_an_1(const char*, char* champ, const void*, int) {
+    for (int i = 0; i < 4; ++i) {
+        if (champ[i] < '0' || champ[i] > '9') return 0;
+    }
+    return 1;
+}
+
+int fCoherenD_OC_an_2(const char* dependance, char* champ, const void*, int) {
+    // The year of the record's date is characters 5 to 8.
+    char date[9];
+    copierDebut(dependance, 8, date);
+    const char* annee = std::strlen(date) > 4 ? date + 4 : "";
+    return std::strncmp(champ, annee, 4) < 0;
+}
+
+int fCoherenDateSup(const char* dependance, char* champ, const void*, int) {
+    return fCoherenDCSupInf(dependance, champ, SUP);
 }

@@ -1,0 +1,304 @@
+// Identifier conformity checks.
+//
+// Values are compared byte by byte and never trimmed. A value may be shorter
+// than its field (a short input line): every test walks the value from its
+// first character and stops at the first failing one, so the terminating NUL
+// (neither a digit, a letter nor a blank) ends the walk and nothing past it is
+// read.
+#include "checks/identifiants.h"
+
+#include <cstddef>
+#include <cstring>
+
+#include "checks/generiques.h"
+#include "engine/modele.h"
+#include "reference/valautorise.h"
+
+namespace {
+
+// Third characters accepted after the shared overseas prefix "97"; each check
+// has its own list.
+constexpr char kDomConform[] = "12346";          // fConform8, fConform10
+constexpr char kDomAgrementSanitaire[] = "12346";
+constexpr char kDomBovin[] = "1234";
+
+bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+bool estMajuscule(char c) { return c >= 'A' && c <= 'Z'; }
+bool estChiffreOuMajuscule(char c) { return estChiffre(c) || estMajuscule(c); }
+
+// True when valeur begins with the whole of prefixe; a shorter value does not.
+bool commencePar(const char* valeur, const char* prefixe) {
+    return std::strncmp(valeur, prefixe, std::strlen(prefixe)) == 0;
+}
+
+// True when a and b both hold at least n characters and their first n agree.
+bool premiersEgaux(const char* a, const char* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] == '\0' || a[i] != b[i]) return false;
+    }
+    return true;
+}
+
+// Copies at most n leading characters of source into cible (n + 1 bytes).
+void copierDebut(const char* source, std::size_t n, char* cible) {
+    std::size_t i = 0;
+    for (; i < n && source[i] != '\0'; ++i) cible[i] = source[i];
+    cible[i] = '\0';
+}
+
+// True when the first n characters of valeur are digits.
+bool chiffres(const char* valeur, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!estChiffre(valeur[i])) return false;
+    }
+    return true;
+}
+
+// True when characters debut to fin (0-based, inclusive) are blanks; the
+// caller has checked that the characters before debut are present.
+bool blancs(const char* valeur, std::size_t debut, std::size_t fin) {
+    for (std::size_t i = debut; i <= fin; ++i) {
+        if (valeur[i] != ' ') return false;
+    }
+    return true;
+}
+
+// Third character of a value that begins with "97", tested against a list.
+bool troisiemeAdmis(const char* valeur, const char* admis) {
+    return valeur[2] != '\0' && std::strchr(admis, valeur[2]) != nullptr;
+}
+
+// True when the first two characters of valeur are a department of TD.
+bool departementTD(const char* valeur) {
+    char departement[3];
+    copierDebut(valeur, 2, departement);
+    return estDansTable(departement, TD, LenTD) != 0;
+}
+
+// Department prefix shared by the French holding and bovine numbers: the
+// first two characters must start an entry of the table, and an overseas
+// number ("97") must carry one of the accepted third characters.
+bool regleDepartement(const char* valeur, const void* sverif, int lenSverif) {
+    bool trouve = false;
+    if (sverif != nullptr) {
+        const auto* table = static_cast<const tValAutorise*>(sverif);
+        for (int i = 0; i < lenSverif && !trouve; ++i) trouve = premiersEgaux(valeur, table[i], 2);
+    }
+    if (!trouve) return false;
+    return !commencePar(valeur, "97") || troisiemeAdmis(valeur, kDomConform);
+}
+
+// French identifier: department rule, nbChiffres digits, then exactly the
+// given blanks up to the end of the 12-character field.
+int conformeFrancais(const char* champ, const void* sverif, int lenSverif, std::size_t nbChiffres,
+                     const char* fin) {
+    return regleDepartement(champ, sverif, lenSverif) && chiffres(champ, nbChiffres) &&
+           std::strcmp(champ + nbChiffres, fin) == 0;
+}
+
+bool estFrance(const char* pays) { return std::strcmp(pays, "FR") == 0; }
+bool estPaysEchange(const char* pays) { return estDansTable(pays, TECH, LenTECH) != 0; }
+
+// Field left unfilled on purpose: all blank or all '*'.
+bool estRemplissage(const char* champ) {
+    return std::strcmp(champ, DouzeBlancs[0]) == 0 || std::strcmp(champ, ET12[0]) == 0;
+}
+
+// Left-aligned value without an embedded blank: no blank from the first
+// character up to the last non-blank one, and not all blank.
+bool alignementGaucheSansBlanc(const char* champ) {
+    std::size_t dernier = std::strlen(champ);
+    while (dernier > 0 && champ[dernier - 1] == ' ') --dernier;
+    if (dernier == 0) return champ[0] != ' ';  // empty is accepted, all blank is not
+    return std::memchr(champ, ' ', dernier) == nullptr;
+}
+
+// True when code is one item of the comma-separated list. Items are matched
+// whole, so a code never matches across a comma or an empty item.
+bool itemDeListe(const char* liste, const char* code) {
+    const std::size_t longueur = std::strlen(code);
+    for (const char* item = liste;;) {
+        const char* virgule = std::strchr(item, ',');
+        const std::size_t taille =
+            virgule != nullptr ? static_cast<std::size_t>(virgule - item) : std::strlen(item);
+        if (taille == longueur && std::strncmp(item, code, longueur) == 0) return true;
+        if (virgule == nullptr) return false;
+        item = virgule + 1;
+    }
+}
+
+// First five characters of an establishment of kind "V": a two-letter code
+// listed in the table of codes, a capital letter, two digits.
+bool debutEtablissementV(const char* champ, const void* sverif, int lenSverif) {
+    if (lenSverif < 2 || sverif == nullptr) return false;
+    char code[3];
+    copierDebut(champ, 2, code);
+    if (std::strlen(code) != 2) return false;
+    const auto* paires = static_cast<const tValAutorise*>(sverif);
+    bool liste = false;
+    for (int i = 0; i < lenSverif / 2 && !liste; ++i) liste = itemDeListe(paires[2 * i + 1], code);
+    return liste && estMajuscule(champ[2]) && estChiffre(champ[3]) && estChiffre(champ[4]);
+}
+
+// First five characters of an establishment of kind "P": an overseas prefix
+// and two characters, or a department and three characters; the characters
+// after the prefix are digits or capital letters.
+bool debutEtablissementP(const char* champ) {
+    static constexpr const char* kPrefixesDom[] = {"971", "97A", "97C", "97D",
+                                                   "972", "97B", "973", "976"};
+    std::size_t suite;
+    if (commencePar(champ, "97")) {
+        bool admis = false;
+        for (const char* prefixe : kPrefixesDom) admis = admis || premiersEgaux(champ, prefixe, 3);
+        if (!admis) return false;
+        suite = 3;
+    } else {
+        if (!commencePar(champ, "98") && !commencePar(champ, "2A") && !commencePar(champ, "2B") &&
+            !departementTD(champ)) {
+            return false;
+        }
+        suite = 2;
+    }
+    for (std::size_t i = suite; i < 5; ++i) {
+        if (!estChiffreOuMajuscule(champ[i])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int fConform8(const char*, char* champ, const void* sverif, int lenSverif) {
+    return conformeFrancais(champ, sverif, lenSverif, 8, "    ");
+}
+
+int fConform8FR(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    return estFrance(dependance) ? fConform8(dependance, champ, sverif, lenSverif) : 1;
+}
+
+int fConform8FRnon(const char* dependance, char* champ, const void*, int) {
+    if (estFrance(dependance) || std::strcmp(dependance, "  ") == 0) return 1;
+    return alignementGaucheSansBlanc(champ);
+}
+
+int fCONFORM8FRNULL(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    return estRemplissage(champ) || fConform8FR(dependance, champ, sverif, lenSverif);
+}
+
+int fConform10(const char*, char* champ, const void* sverif, int lenSverif) {
+    return conformeFrancais(champ, sverif, lenSverif, 10, "  ");
+}
+
+int fConform10FR(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    return estFrance(dependance) ? fConform10(dependance, champ, sverif, lenSverif) : 1;
+}
+
+int fConform10FRnon(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    return estFrance(dependance) || fVerifNumEtranger(dependance, champ, sverif, lenSverif);
+}
+
+int fConform10FRnonECHAnon(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    return estPaysEchange(dependance) || fConform10(dependance, champ, sverif, lenSverif);
+}
+
+int fConform10FRnonECHAoui(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    if (estPaysEchange(dependance) && !estFrance(dependance)) {
+        return fVerifNumEtranger(dependance, champ, sverif, lenSverif);
+    }
+    return 1;
+}
+
+int fCONFORM10FRNULL(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    return estRemplissage(champ) || fConform10FR(dependance, champ, sverif, lenSverif);
+}
+
+int fConformEget(const char*, char* champ, const void* sverif, int lenSverif) {
+    // The kind of establishment is the record's own field C4.
+    const char* nature = valCorpsVSE[C4].valeur;
+    bool debut;
+    if (std::strcmp(nature, "V") == 0) {
+        debut = debutEtablissementV(champ, sverif, lenSverif);
+    } else if (std::strcmp(nature, "P") == 0) {
+        debut = debutEtablissementP(champ);
+    } else {
+        return 0;
+    }
+    // Both kinds have checked five characters, so champ + 5 is in the value.
+    return debut && std::strcmp(champ + 5, "       ") == 0;
+}
+
+int fVerifNumEtranger(const char* dependance, char* champ, const void*, int) {
+    // Digits and capital letters up to the last non-blank character: trailing
+    // blanks are allowed, embedded ones, an all-blank and an empty value not.
+    std::size_t dernier = std::strlen(champ);
+    while (dernier > 0 && champ[dernier - 1] == ' ') --dernier;
+    if (dernier == 0) return 0;
+    for (std::size_t i = 0; i < dernier; ++i) {
+        if (!estChiffreOuMajuscule(champ[i])) return 0;
+    }
+    // A national number does not repeat its own country code.
+    return !premiersEgaux(champ, dependance, 2);
+}
+
+int fVerifNumEtrangerN(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    return estRemplissage(champ) || fVerifNumEtranger(dependance, champ, sverif, lenSverif);
+}
+
+int fConform3(const char*, char* champ, const void* sverif, int lenSverif) {
+    if (sverif == nullptr) return 0;
+    const auto* table = static_cast<const tValAutorise*>(sverif);
+    for (int i = 0; i < lenSverif; ++i) {
+        if (premiersEgaux(champ, table[i], 3)) return 1;
+    }
+    return 0;
+}
+
+int fVerifLuhn(const char* chaine) {
+    // Digit sum of twice each digit.
+    static constexpr int kSommeDouble[10] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
+    int total = 0;
+    bool doubler = false;
+    for (std::size_t i = std::strlen(chaine); i-- > 0;) {
+        if (!estChiffre(chaine[i])) return 0;
+        const int chiffre = chaine[i] - '0';
+        total += doubler ? kSommeDouble[chiffre] : chiffre;
+        doubler = !doubler;
+    }
+    return total % 10 == 0;
+}
+
+int appartient_UE(const char* s) {
+    static constexpr const char* kPaysUE[] = {"DE", "AT", "BE", "DK", "ES", "FI", "FR", "EL",
+                                              "IE", "LU", "NL", "PT", "UK", "SE", "IT"};
+    for (const char* pays : kPaysUE) {
+        if (std::strcmp(s, pays) == 0) return 1;
+    }
+    return 0;
+}
+
+// The three predicates below examine the first 12 characters only.
+
+int verifNumAgrementSanitaireFr(const char* champ) {
+    // Department: two digits, or "2A"/"2B"; five digits; a digit or a blank;
+    // four blanks.
+    if (!estChiffre(champ[0])) return 0;
+    const bool corse = champ[0] == '2' && (champ[1] == 'A' || champ[1] == 'B');
+    if (!estChiffre(champ[1]) && !corse) return 0;
+    if (!chiffres(champ + 2, 5)) return 0;
+    if (!estChiffre(champ[7]) && champ[7] != ' ') return 0;
+    if (!blancs(champ, 8, 11)) return 0;
+    if (!corse) {
+        // "20" and "98" are departments of TD but issue no approval numbers.
+        if (!departementTD(champ) || commencePar(champ, "20") || commencePar(champ, "98")) return 0;
+        if (commencePar(champ, "97") && !troisiemeAdmis(champ, kDomAgrementSanitaire)) return 0;
+    }
+    return 1;
+}
+
+int verifNumExploitFr(const char* champ) {
+    return chiffres(champ, 8) && blancs(champ, 8, 11) && departementTD(champ);
+}
+
+int verifNumBovinFrOuImporte(const char* champ) {
+    if (!chiffres(champ, 10) || !blancs(champ, 10, 11) || !departementTD(champ)) return 0;
+    return !commencePar(champ, "97") || troisiemeAdmis(champ, kDomBovin);
+}
