@@ -104,15 +104,6 @@ bool estRemplissage(const char* champ) {
     return std::strcmp(champ, DouzeBlancs[0]) == 0 || std::strcmp(champ, ET12[0]) == 0;
 }
 
-// Left-aligned value without an embedded blank: no blank from the first
-// character up to the last non-blank one, and not all blank.
-bool alignementGaucheSansBlanc(const char* champ) {
-    std::size_t dernier = std::strlen(champ);
-    while (dernier > 0 && champ[dernier - 1] == ' ') --dernier;
-    if (dernier == 0) return champ[0] != ' ';  // empty is accepted, all blank is not
-    return std::memchr(champ, ' ', dernier) == nullptr;
-}
-
 // True when code is one item of the comma-separated list. Items are matched
 // whole, so a code never matches across a comma or an empty item.
 bool itemDeListe(const char* liste, const char* code) {
@@ -177,7 +168,7 @@ int fConform8FR(const char* dependance, char* champ, const void* sverif, int len
 
 int fConform8FRnon(const char* dependance, char* champ, const void*, int) {
     if (estFrance(dependance) || std::strcmp(dependance, "  ") == 0) return 1;
-    return alignementGaucheSansBlanc(champ);
+    return fVerifAucunBlanc_SD(dependance, champ, nullptr, 0);
 }
 
 int fCONFORM8FRNULL(const char* dependance, char* champ, const void* sverif, int lenSverif) {

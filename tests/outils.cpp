@@ -1,0 +1,239 @@
+#include "outils.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace essai {
+namespace {
+
+std::string ajuster(const std::string& valeur, size_t largeur) {
+    std::string s = valeur.substr(0, largeur);
+    s.resize(largeur, ' ');
+    return s;
+}
+
+void supprimerArbre(const std::string& chemin) {
+    DIR* d = opendir(chemin.c_str());
+    if (d != nullptr) {
+        while (dirent* e = readdir(d)) {
+            const std::string nom = e->d_name;
+            if (nom == "." || nom == "..") continue;
+            const std::string complet = chemin + "/" + nom;
+            struct stat s;
+            if (lstat(complet.c_str(), &s) == 0 && S_ISDIR(s.st_mode)) {
+                supprimerArbre(complet);
+            } else {
+                unlink(complet.c_str());
+            }
+        }
+        closedir(d);
+    }
+    rmdir(chemin.c_str());
+}
+
+}  // namespace
+
+std::string Vse::texte() const {
+    std::string t;
+    t.reserve(256);
+    t += ajuster(e1, 1) + ajuster(e2, 1) + ajuster(e3, 8) + ajuster(e4, 8) + ajuster(e5, 3) + ajuster(e6, 4) +
+         ajuster(e7, 1) + ajuster(e8, 8) + ajuster(e9, 8) + ajuster(e10, 8) + ajuster(e11, 10) + ajuster(e12, 1) +
+         ajuster(e13, 1);
+    t += ajuster(corps, 168);
+    t += ajuster(f1, 8) + ajuster(f2, 6) + ajuster(f3, 3) + ajuster(f4, 8) + ajuster(f5, 1);
+    return t;
+}
+
+Vse& Vse::colonnes(int colonne, const std::string& valeur) {
+    if (colonne < 63 || colonne + static_cast<int>(valeur.size()) - 1 > 230) {
+        throw std::out_of_range("body columns are 63 to 230");
+    }
+    corps.resize(168, ' ');
+    corps.replace(static_cast<size_t>(colonne - 63), valeur.size(), valeur);
+    return *this;
+}
+
+Vse fich(int nombre, const std::string& numeroFichier) {
+    Vse v;
+    v.e5 = "INF";
+    v.e6 = "FICH";
+    char compte[16];
+    std::snprintf(compte, sizeof compte, "%06d", nombre);
+    v.colonnes(63, ajuster(numeroFichier, 16));
+    v.colonnes(95, compte);
+    v.colonnes(119, "REF001");
+    return v;
+}
+
+Vse entrValide() {
+    Vse v;
+    v.e6 = "ENTR";
+    v.colonnes(63, "FR");             // C1 country of the bovine
+    v.colonnes(65, "0112345678  ");   // C2 national number
+    v.colonnes(77, "  ");             // C3 status
+    v.colonnes(79, "15062024");       // C4 date of entry
+    v.colonnes(87, "A");              // C5 cause
+    v.colonnes(88, "FR");             // C6 country of the holding
+    v.colonnes(90, "01234567    ");   // C7 holding
+    v.colonnes(102, "FR");            // C8 country of the provenance
+    v.colonnes(104, "02345678    ");  // C9 provenance holding
+    v.colonnes(185, "16062024");      // C13 date
+    return v;
+}
+
+std::string fichier(const std::vector<std::string>& lignes, const std::string& finDeLigne) {
+    std::string contenu;
+    for (const auto& l : lignes) contenu += l + finDeLigne;
+    return contenu;
+}
+
+std::vector<std::string> lignes(const std::string& contenu, const std::string& finDeLigne) {
+    std::vector<std::string> resultat;
+    size_t debut = 0;
+    while (debut < contenu.size()) {
+        const size_t fin = contenu.find(finDeLigne, debut);
+        if (fin == std::string::npos) {
+            resultat.push_back(contenu.substr(debut));
+            break;
+        }
+        resultat.push_back(contenu.substr(debut, fin - debut));
+        debut = fin + finDeLigne.size();
+    }
+    return resultat;
+}
+
+std::string col(const std::string& ligne, int debut, int fin) {
+    return ligne.substr(static_cast<size_t>(debut - 1), static_cast<size_t>(fin - debut + 1));
+}
+
+std::string masquerHorodatage(const std::string& ligne) {
+    static const std::regex horodatage("[0-3][0-9][01][0-9][0-9]{4}[0-2][0-9][0-5][0-9][0-5][0-9]025        \\*");
+    if (ligne.size() != 256) return ligne;
+    if (!std::regex_match(ligne.substr(230), horodatage)) return ligne;
+    std::string masquee = ligne;
+    masquee.replace(230, 14, std::string(14, '#'));
+    return masquee;
+}
+
+bool estLigneDeJournal(const std::string& ligne, const std::string& message) {
+    static const std::regex entete("Le [0-3][0-9]/[01][0-9]/[0-9]{4} a [0-2][0-9]:[0-5][0-9]:[0-5][0-9] : ");
+    if (ligne.size() < 27) return false;
+    return std::regex_match(ligne.substr(0, 27), entete) && ligne.substr(27) == message + "\n";
+}
+
+Repertoire::Repertoire() {
+    const char* racine = std::getenv("TEST_TMPDIR");
+    std::string modele = std::string(racine != nullptr ? racine : "/tmp") + "/telvaros-essai-XXXXXX";
+    std::vector<char> tampon(modele.begin(), modele.end());
+    tampon.push_back('\0');
+    if (mkdtemp(tampon.data()) == nullptr) throw std::runtime_error("mkdtemp");
+    chemin_ = tampon.data();
+}
+
+Repertoire::~Repertoire() { supprimerArbre(chemin_); }
+
+void Repertoire::ecrire(const std::string& nom, const std::string& contenu) const {
+    std::ofstream f(*this / nom, std::ios::binary);
+    f << contenu;
+}
+
+std::string Repertoire::lire(const std::string& nom) const {
+    std::ifstream f(*this / nom, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+bool Repertoire::existe(const std::string& nom) const {
+    struct stat s;
+    return lstat((*this / nom).c_str(), &s) == 0;
+}
+
+std::set<std::string> Repertoire::fichiers() const {
+    std::set<std::string> noms;
+    DIR* d = opendir(chemin_.c_str());
+    if (d == nullptr) return noms;
+    while (dirent* e = readdir(d)) {
+        const std::string nom = e->d_name;
+        if (nom != "." && nom != "..") noms.insert(nom);
+    }
+    closedir(d);
+    return noms;
+}
+
+Resultat lancer(const std::vector<std::string>& arguments, const std::string& repertoire,
+                const std::optional<std::string>& tmpdir) {
+    int sortie[2], erreur[2];
+    if (pipe(sortie) != 0 || pipe(erreur) != 0) throw std::runtime_error("pipe");
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (std::strncmp(*e, "TMPDIR=", 7) != 0) env.emplace_back(*e);
+    }
+    if (tmpdir) env.push_back("TMPDIR=" + *tmpdir);
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork");
+    if (pid == 0) {
+        dup2(sortie[1], 1);
+        dup2(erreur[1], 2);
+        close(sortie[0]);
+        close(erreur[0]);
+        close(sortie[1]);
+        close(erreur[1]);
+        if (chdir(repertoire.c_str()) != 0) _exit(126);
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(TELVAROS_BINAIRE));
+        for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        std::vector<char*> envp;
+        for (auto& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        execve(TELVAROS_BINAIRE, argv.data(), envp.data());
+        _exit(127);
+    }
+    close(sortie[1]);
+    close(erreur[1]);
+    Resultat r;
+    pollfd fds[2] = {{sortie[0], POLLIN, 0}, {erreur[0], POLLIN, 0}};
+    int ouverts = 2;
+    char tampon[65536];
+    while (ouverts > 0) {
+        if (poll(fds, 2, -1) < 0) break;
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+            const ssize_t n = read(fds[i].fd, tampon, sizeof tampon);
+            if (n <= 0) {
+                close(fds[i].fd);
+                fds[i].fd = -1;
+                --ouverts;
+            } else {
+                (i == 0 ? r.sortie : r.erreur).append(tampon, static_cast<size_t>(n));
+            }
+        }
+    }
+    int statut = 0;
+    waitpid(pid, &statut, 0);
+    r.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : 128 + WTERMSIG(statut);
+    return r;
+}
+
+Resultat valider(const Repertoire& rep, const std::string& contenu, const std::vector<std::string>& options) {
+    rep.ecrire("in.txt", contenu);
+    std::vector<std::string> arguments = options;
+    arguments.insert(arguments.end(), {"in.txt", "out.txt", "log.txt"});
+    return lancer(arguments, rep.chemin());
+}
+
+}  // namespace essai

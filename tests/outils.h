@@ -1,0 +1,82 @@
+// Test helpers: VSE record builders, a temporary directory, and a runner for
+// the real binary.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace essai {
+
+// A VSE record built field by field; every field is padded with blanks (or
+// cut) to its width, so texte() is always 256 characters. The defaults form a
+// header and trailer that every header and trailer rule accepts.
+struct Vse {
+    std::string e1 = "A", e2 = "B", e3 = "001IPG  ", e4 = "031BDN  ", e5 = "CRE", e6 = "ENTR", e7 = "X",
+                e8 = "001IPG  ", e9 = "00000001", e10 = "BDN     ", e11 = "0000000001", e12 = "3", e13 = "N";
+    std::string corps;  // columns 63 to 230
+    std::string f1 = "20062024", f2 = "120000", f3 = "025", f4 = "        ", f5 = "*";
+
+    std::string texte() const;
+    // Writes `valeur` into the body at column `colonne` (63 to 230).
+    Vse& colonnes(int colonne, const std::string& valeur);
+};
+
+// The file-header record announcing `nombre` records.
+Vse fich(int nombre, const std::string& numeroFichier = "FIC0000000000001");
+// An ENTR creation that every rule accepts.
+Vse entrValide();
+
+// Lines joined with a line end after each ("\n", "\r\n" or "\r").
+std::string fichier(const std::vector<std::string>& lignes, const std::string& finDeLigne = "\n");
+
+// Splits the content of an output file into its lines (without line ends).
+std::vector<std::string> lignes(const std::string& contenu, const std::string& finDeLigne = "\n");
+
+// Columns debut..fin (1-based) of a line.
+std::string col(const std::string& ligne, int debut, int fin);
+
+// Replaces the run's time stamp (columns 231 to 244 of each generated line)
+// by '#' after checking that it is a date and time.
+std::string masquerHorodatage(const std::string& ligne);
+
+// True when `ligne` is "Le DD/MM/YYYY a HH:MM:SS : " followed by message and a newline.
+bool estLigneDeJournal(const std::string& ligne, const std::string& message);
+
+class Repertoire {
+public:
+    Repertoire();
+    ~Repertoire();
+    Repertoire(const Repertoire&) = delete;
+    Repertoire& operator=(const Repertoire&) = delete;
+
+    const std::string& chemin() const { return chemin_; }
+    std::string operator/(const std::string& nom) const { return chemin_ + "/" + nom; }
+    void ecrire(const std::string& nom, const std::string& contenu) const;
+    std::string lire(const std::string& nom) const;
+    bool existe(const std::string& nom) const;
+    // Names of the files in the directory (not recursive).
+    std::set<std::string> fichiers() const;
+
+private:
+    std::string chemin_;
+};
+
+struct Resultat {
+    int code = -1;
+    std::string sortie;  // standard output
+    std::string erreur;  // standard error
+};
+
+// Runs the tool with `arguments` in directory `repertoire`. TMPDIR is removed
+// from its environment unless `tmpdir` is given.
+Resultat lancer(const std::vector<std::string>& arguments, const std::string& repertoire,
+                const std::optional<std::string>& tmpdir = std::nullopt);
+
+// Runs the tool over `contenu` as "in.txt" with "out.txt" and "log.txt" in a
+// fresh directory `rep`, with optional options before the paths.
+Resultat valider(const Repertoire& rep, const std::string& contenu, const std::vector<std::string>& options = {});
+
+}  // namespace essai
