@@ -1,5 +1,7 @@
 #include "outils.h"
 
+#include "driver/telvaros.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -234,6 +236,15 @@ Resultat valider(const Repertoire& rep, const std::string& contenu, const std::v
     std::vector<std::string> arguments = options;
     arguments.insert(arguments.end(), {"in.txt", "out.txt", "log.txt"});
     return lancer(arguments, rep.chemin());
+}
+
+int lancerEnProcessus(const std::vector<std::string>& arguments) {
+    std::vector<std::string> copies = {"telvaros"};
+    copies.insert(copies.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (auto& a : copies) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    return telvaros(static_cast<int>(copies.size()), argv.data());
 }
 
 }  // namespace essai

@@ -79,4 +79,9 @@ Resultat lancer(const std::vector<std::string>& arguments, const std::string& re
 // fresh directory `rep`, with optional options before the paths.
 Resultat valider(const Repertoire& rep, const std::string& contenu, const std::vector<std::string>& options = {});
 
+// Runs the tool inside this process, so that file operations can be made to
+// fail (ops::remettreAZero, then ops::fixerPanne before the call); returns its
+// exit code.
+int lancerEnProcessus(const std::vector<std::string>& arguments);
+
 }  // namespace essai

@@ -11,34 +11,48 @@
 namespace ops {
 namespace {
 
-long appels = 0;
-long rangPanne = 0;
-int errnoPanne = EIO;
+constexpr int NB_GENRES = static_cast<int>(Operation::synchroniserRepertoire) + 1;
+long appels[NB_GENRES] = {};
 
-// Counts one call; true when this call is the one chosen to fail.
-bool enPanne() {
-    ++appels;
-    if (rangPanne != 0 && appels == rangPanne) {
-        errno = errnoPanne;
-        return true;
+struct Panne {
+    Operation genre;
+    long rang;
+    int numeroErreur;
+};
+Panne pannes[4];
+int nbPannes = 0;
+
+// Counts one call; true when this call is one chosen to fail.
+bool enPanne(Operation genre) {
+    ++appels[static_cast<int>(Operation::toute)];
+    ++appels[static_cast<int>(genre)];
+    for (int i = 0; i < nbPannes; ++i) {
+        const Panne& p = pannes[i];
+        if ((p.genre == Operation::toute || p.genre == genre) && appels[static_cast<int>(p.genre)] == p.rang) {
+            errno = p.numeroErreur;
+            return true;
+        }
     }
     return false;
 }
 
 }  // namespace
 
-void fixerPanne(long rang, int numeroErreur) {
-    rangPanne = rang;
-    errnoPanne = numeroErreur;
+void fixerPanne(long rang, int numeroErreur, Operation genre) {
+    nbPannes = 0;
+    ajouterPanne(rang, numeroErreur, genre);
 }
-long nombreAppels() { return appels; }
+void ajouterPanne(long rang, int numeroErreur, Operation genre) {
+    if (rang > 0 && nbPannes < 4) pannes[nbPannes++] = {genre, rang, numeroErreur};
+}
+long nombreAppels(Operation genre) { return appels[static_cast<int>(genre)]; }
 void remettreAZero() {
-    appels = 0;
-    rangPanne = 0;
+    for (long& n : appels) n = 0;
+    nbPannes = 0;
 }
 
 int ouvrir(const char* chemin, int drapeaux) {
-    if (enPanne()) return -1;
+    if (enPanne(Operation::ouvrir)) return -1;
     int fd;
     do {
         fd = ::open(chemin, drapeaux | O_CLOEXEC, 0666);
@@ -47,7 +61,7 @@ int ouvrir(const char* chemin, int drapeaux) {
 }
 
 ssize_t lire(int fd, void* tampon, size_t n) {
-    if (enPanne()) return -1;
+    if (enPanne(Operation::lire)) return -1;
     ssize_t lu;
     do {
         lu = ::read(fd, tampon, n);
@@ -56,7 +70,7 @@ ssize_t lire(int fd, void* tampon, size_t n) {
 }
 
 ssize_t ecrire(int fd, const void* octets, size_t n) {
-    if (enPanne()) return -1;
+    if (enPanne(Operation::ecrire)) return -1;
     ssize_t ecrit;
     do {
         ecrit = ::write(fd, octets, n);
@@ -65,7 +79,7 @@ ssize_t ecrire(int fd, const void* octets, size_t n) {
 }
 
 ssize_t ecrireA(int fd, const void* octets, size_t n, off_t position) {
-    if (enPanne()) return -1;
+    if (enPanne(Operation::ecrire)) return -1;
     ssize_t ecrit;
     do {
         ecrit = ::pwrite(fd, octets, n, position);
@@ -74,12 +88,12 @@ ssize_t ecrireA(int fd, const void* octets, size_t n, off_t position) {
 }
 
 int synchroniser(int fd) {
-    if (enPanne()) return -1;
+    if (enPanne(Operation::synchroniser)) return -1;
     return ::fsync(fd);
 }
 
 int fermer(int fd) {
-    if (enPanne()) {
+    if (enPanne(Operation::fermer)) {
         ::close(fd);  // the descriptor is released whatever close reports
         return -1;
     }
@@ -87,12 +101,12 @@ int fermer(int fd) {
 }
 
 int renommer(const char* de, const char* vers) {
-    if (enPanne()) return -1;
+    if (enPanne(Operation::renommer)) return -1;
     return ::rename(de, vers);
 }
 
 int renommerSansEcraser(const char* de, const char* vers) {
-    if (enPanne()) return -1;
+    if (enPanne(Operation::renommerSansEcraser)) return -1;
     if (::renameat2(AT_FDCWD, de, AT_FDCWD, vers, RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return -1;
     // File systems without the exclusive rename: a hard link fails when the
@@ -108,12 +122,12 @@ int renommerSansEcraser(const char* de, const char* vers) {
 }
 
 int supprimer(const char* chemin) {
-    if (enPanne()) return -1;
+    if (enPanne(Operation::supprimer)) return -1;
     return ::unlink(chemin);
 }
 
 int synchroniserRepertoire(const char* chemin) {
-    if (enPanne()) return -1;
+    if (enPanne(Operation::synchroniserRepertoire)) return -1;
     std::string repertoire(chemin);
     const size_t barre = repertoire.find_last_of('/');
     if (barre == std::string::npos) {

@@ -24,10 +24,20 @@ int renommerSansEcraser(const char* de, const char* vers);       // rename; EEXI
 int supprimer(const char* chemin);                               // unlink
 int synchroniserRepertoire(const char* chemin);                  // fsync of the directory holding chemin
 
+// Kinds of operation, for fault injection.
+enum class Operation {
+    toute, ouvrir, lire, ecrire, synchroniser, fermer, renommer, renommerSansEcraser, supprimer,
+    synchroniserRepertoire
+};
+
 // Fault injection: the call numbered `rang` (1-based, counted from the last
-// reset) fails with `numeroErreur` without touching the file system; 0 disables.
-void fixerPanne(long rang, int numeroErreur);
-long nombreAppels();
+// reset) among the calls of kind `genre` fails with `numeroErreur` without
+// touching the file system. fixerPanne replaces the faults planned so far,
+// ajouterPanne adds one (at most 4).
+void fixerPanne(long rang, int numeroErreur, Operation genre = Operation::toute);
+void ajouterPanne(long rang, int numeroErreur, Operation genre = Operation::toute);
+// Calls made since the last reset, of every kind or of one kind.
+long nombreAppels(Operation genre = Operation::toute);
 void remettreAZero();
 
 }  // namespace ops
