@@ -18,16 +18,6 @@ char* copierColonnes(char* destination, const char* ligne, int longueur, int deb
     return destination;
 }
 
-// Copies a field into a fixed width: its first `largeur` columns, blanks after
-// a shorter field or when there is no field (debut 0).
-char* copierChamp(char* destination, const char* ligne, int longueur, int debut, int fin, int largeur) {
-    const int fournis = debut == 0 ? 0 : fin - debut + 1;
-    if (fournis >= largeur) return copierColonnes(destination, ligne, longueur, debut, debut + largeur - 1);
-    destination = copierColonnes(destination, ligne, longueur, debut, fin);
-    std::memset(destination, ' ', static_cast<size_t>(largeur - fournis));
-    return destination + (largeur - fournis);
-}
-
 char* copierTexte(char* destination, const char* texte, size_t largeur) {
     std::memcpy(destination, texte, largeur);
     return destination + largeur;
@@ -36,6 +26,16 @@ char* copierTexte(char* destination, const char* texte, size_t largeur) {
 char* copierBlancs(char* destination, size_t largeur) {
     std::memset(destination, ' ', largeur);
     return destination + largeur;
+}
+
+// Copies a field into a fixed width: its first `largeur` columns, blanks after
+// a shorter field or when there is no field (debut 0).
+char* copierChamp(char* destination, const char* ligne, int longueur, int debut, int fin, int largeur) {
+    if (debut == 0) return copierBlancs(destination, static_cast<size_t>(largeur));
+    const int fournis = fin - debut + 1;
+    if (fournis >= largeur) return copierColonnes(destination, ligne, longueur, debut, debut + largeur - 1);
+    destination = copierColonnes(destination, ligne, longueur, debut, fin);
+    return copierBlancs(destination, static_cast<size_t>(largeur - fournis));
 }
 
 char* copierNombre6(char* destination, int valeur) {
