@@ -7,6 +7,7 @@
 #include <string>
 
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "reference/valautorise.h"
 
 namespace {

@@ -11,30 +11,11 @@
 #include <cstring>
 
 #include "checks/dates.h"
+#include "checks/octets.h"
 #include "engine/modele.h"
 #include "reference/valautorise.h"
 
 namespace {
-
-// True when valeur begins with the whole of prefixe; a shorter value does not.
-bool commencePar(const char* valeur, const char* prefixe) {
-    return std::strncmp(valeur, prefixe, std::strlen(prefixe)) == 0;
-}
-
-// True when a and b both hold at least n characters and their first n agree.
-bool premiersEgaux(const char* a, const char* b, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a[i] == '\0' || a[i] != b[i]) return false;
-    }
-    return true;
-}
-
-// Copies at most n leading characters of source into cible (n + 1 bytes).
-void copierDebut(const char* source, std::size_t n, char* cible) {
-    std::size_t i = 0;
-    for (; i < n && source[i] != '\0'; ++i) cible[i] = source[i];
-    cible[i] = '\0';
-}
 
 // The first n characters of valeur lie between inf and sup (n characters
 // each), bounds included, by character code.

@@ -5,6 +5,7 @@
 
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "reference/valautorise.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "engine/modele.h"
 #include "reference/valautorise.h"
 
@@ -29,8 +30,6 @@ void versAAAAMMJJ(const char* jjmmaaaa, char aaaammjj[8], bool blancsEnZeros) {
         }
     }
 }
-
-bool estChiffre(char c) { return c >= '0' && c <= '9'; }
 
 // Value of the two digits at v[i], v[i + 1] (checked beforehand).
 int deuxChiffres(const char* v, int i) { return (v[i] - '0') * 10 + (v[i + 1] - '0'); }

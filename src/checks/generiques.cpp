@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "checks/dates.h"
+#include "checks/octets.h"
 #include "reference/valautorise.h"
 
 namespace {
@@ -27,8 +28,6 @@ const ActionTypes typesParAction[] = {
     {"MOD", tE6MOD, &LentE6MOD},
     {"INF", tE6INF, &LentE6INF},
 };
-
-bool estChiffre(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -80,12 +79,6 @@ int fVerifDepE6(const char* dependance, char* champ, const void*, int) {
         return estDansTable(champ, entree.types, *entree.nbTypes);
     }
     return 0;
-}
-
-int longueurBornee(const char* v, int max) {
-    int longueur = 0;
-    while (longueur < max && v[longueur] != '\0') ++longueur;
-    return longueur;
 }
 
 int champVide(const char* champ) {

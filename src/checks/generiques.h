@@ -13,9 +13,6 @@ int fVerifDepE6(const char* dependance, char* champ, const void* sverif, int len
 // value, a code read from another slot): same answer as fVerifValAut.
 int estDansTable(const char* valeur, const void* sverif, int lenSverif);
 
-// Length of v, counting no further than max characters: reads neither past
-// the terminating NUL nor past max.
-int longueurBornee(const char* v, int max);
 
 // 1 when champ is empty or only blanks.
 int champVide(const char* champ);

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "engine/modele.h"
 #include "reference/valautorise.h"
 
@@ -21,30 +22,6 @@ namespace {
 constexpr char kDomConform[] = "12346";          // fConform8, fConform10
 constexpr char kDomAgrementSanitaire[] = "12346";
 constexpr char kDomBovin[] = "1234";
-
-bool estChiffre(char c) { return c >= '0' && c <= '9'; }
-bool estMajuscule(char c) { return c >= 'A' && c <= 'Z'; }
-bool estChiffreOuMajuscule(char c) { return estChiffre(c) || estMajuscule(c); }
-
-// True when valeur begins with the whole of prefixe; a shorter value does not.
-bool commencePar(const char* valeur, const char* prefixe) {
-    return std::strncmp(valeur, prefixe, std::strlen(prefixe)) == 0;
-}
-
-// True when a and b both hold at least n characters and their first n agree.
-bool premiersEgaux(const char* a, const char* b, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a[i] == '\0' || a[i] != b[i]) return false;
-    }
-    return true;
-}
-
-// Copies at most n leading characters of source into cible (n + 1 bytes).
-void copierDebut(const char* source, std::size_t n, char* cible) {
-    std::size_t i = 0;
-    for (; i < n && source[i] != '\0'; ++i) cible[i] = source[i];
-    cible[i] = '\0';
-}
 
 // True when the first n characters of valeur are digits.
 bool chiffres(const char* valeur, std::size_t n) {

@@ -5,15 +5,10 @@
 
 #include "checks/dates.h"
 #include "checks/generiques.h"
-
+#include "checks/octets.h"
 namespace {
 
 bool estFich(const char* typeVSE) { return std::strcmp(typeVSE, "FICH") == 0; }
-bool egal(const char* valeur, const char* code) { return std::strcmp(valeur, code) == 0; }
-bool commencePar(const char* valeur, const char* prefixe) {
-    return std::strncmp(valeur, prefixe, std::strlen(prefixe)) == 0;
-}
-
 }  // namespace
 
 // Emitter of the file: a departmental office, or an outside partner.

@@ -5,17 +5,13 @@
 #include <cstring>
 
 #include "checks/coherence.h"
+#include "checks/octets.h"
 #include "driver/sorties.h"
 #include "engine/entete.h"
 #include "engine/verif.h"
 #include "records/records.h"
 
 namespace {
-
-bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
-bool commencePar(const char* valeur, const char* prefixe) {
-    return std::strncmp(valeur, prefixe, std::strlen(prefixe)) == 0;
-}
 
 // Partners whose records are admitted towards the central receiver.
 bool estPartenaireNational(const char* emetteur) {
