@@ -2,6 +2,8 @@
 
 #include "driver/telvaros.h"
 
+#include <gtest/gtest.h>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -245,6 +247,72 @@ int lancerEnProcessus(const std::vector<std::string>& arguments) {
     for (auto& a : copies) argv.push_back(a.data());
     argv.push_back(nullptr);
     return telvaros(static_cast<int>(copies.size()), argv.data());
+}
+
+namespace {
+
+std::string colonnes(const std::string& ligne, int debut, int fin) {
+    std::string c;
+    for (int i = debut; i <= fin; ++i) c += i <= static_cast<int>(ligne.size()) ? ligne[static_cast<size_t>(i - 1)] : ' ';
+    return c;
+}
+
+const std::string HORODATAGE_MASQUE = "##############025        *";
+
+}  // namespace
+
+std::string erreurAttendue(const std::string& a, const std::string& fich, const std::string& numeros, int c7, int c8,
+                           CorpsRepondu corps) {
+    std::string e = colonnes(a, 1, 2) + colonnes(a, 11, 18) + colonnes(a, 3, 10) + "ERR" + "ERRE" + colonnes(a, 26, 26) +
+                    "INTERFAC" + colonnes(a, 35, 42) + colonnes(fich, 3, 10) + colonnes(a, 51, 60) +
+                    colonnes(a, 61, 61) + colonnes(a, 62, 62) + colonnes(a, 22, 25) + colonnes(a, 19, 21);
+    switch (corps) {
+    case CorpsRepondu::normal: e += colonnes(a, 63, 64) + colonnes(a, 65, 76); break;
+    case CorpsRepondu::blanc: e += std::string(14, ' '); break;
+    case CorpsRepondu::erre: e += colonnes(a, 63, 66) + colonnes(a, 67, 69) + std::string(7, ' '); break;
+    }
+    e += std::string(14, ' ');
+    e += c7 != 0 ? colonnes(a, c7, c7 + 1) : "  ";
+    e += c8 != 0 ? colonnes(a, c8, c8 + 11) : std::string(12, ' ');
+    e += numeros + std::string(119 - numeros.size(), ' ') + HORODATAGE_MASQUE;
+    return e;
+}
+
+std::string refusAttendu(const std::string& fich, int enErreur, int nombre, int bons) {
+    char comptes[32];
+    std::snprintf(comptes, sizeof comptes, "%06d%06d%06d%06d", enErreur, nombre, enErreur, bons);
+    return colonnes(fich, 1, 2) + colonnes(fich, 11, 18) + colonnes(fich, 3, 10) + "INF" + colonnes(fich, 22, 62) +
+           colonnes(fich, 63, 78) + colonnes(fich, 63, 78) + comptes + colonnes(fich, 119, 124) + "1" +
+           std::string(105, ' ') + HORODATAGE_MASQUE;
+}
+
+std::string accepteAttendu(const std::string& fich, int nombre) {
+    char compte[16];
+    std::snprintf(compte, sizeof compte, "%06d", nombre);
+    return colonnes(fich, 1, 18) + "INF" + colonnes(fich, 22, 62) + colonnes(fich, 63, 112) + compte +
+           colonnes(fich, 119, 125) + std::string(105, ' ') + colonnes(fich, 231, 256);
+}
+
+std::string tamponne(const std::string& enregistrement) {
+    std::string t = enregistrement;
+    t.replace(76, 2, "40");
+    return t;
+}
+
+void attendreLivraison(const Repertoire& rep, const Resultat& r, int code, const std::vector<std::string>& attendu,
+                       const std::string& fin) {
+    EXPECT_EQ(r.code, code) << r.erreur;
+    EXPECT_EQ(rep.fichiers(), (std::set<std::string>{"log.txt", "out.txt"}));
+    EXPECT_EQ(rep.lire("log.txt"), "");
+    const std::string sortie = rep.lire("out.txt");
+    EXPECT_EQ(sortie.size(), attendu.size() * (256 + fin.size()));
+    const auto l = lignes(sortie, fin);
+    ASSERT_EQ(l.size(), attendu.size());
+    // Every line of an error file is written by the run and stamped by it;
+    // a result file repeats the trailers it read.
+    for (size_t i = 0; i < l.size(); ++i) {
+        EXPECT_EQ(code == 2 ? masquerHorodatage(l[i]) : l[i], attendu[i]) << "line " << i + 1;
+    }
 }
 
 }  // namespace essai

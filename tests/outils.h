@@ -79,6 +79,25 @@ Resultat lancer(const std::vector<std::string>& arguments, const std::string& re
 // fresh directory `rep`, with optional options before the paths.
 Resultat valider(const Repertoire& rep, const std::string& contenu, const std::vector<std::string>& options = {});
 
+// Expected output lines, built column by column from the layouts of the
+// answer files (the run's own time stamps masked as masquerHorodatage does).
+// `repondu` is the answered record as read; `numeros` its error numbers as
+// written ("I0941I0911"); c7 and c8 the first columns of the identification
+// pair echoed (0: blanks), 2 and 12 characters wide.
+enum class CorpsRepondu { normal, blanc, erre };
+std::string erreurAttendue(const std::string& repondu, const std::string& fich, const std::string& numeros,
+                           int c7 = 0, int c8 = 0, CorpsRepondu corps = CorpsRepondu::normal);
+std::string refusAttendu(const std::string& fich, int enErreur, int nombre, int bons);
+std::string accepteAttendu(const std::string& fich, int nombre);
+// The record as accepted: "40" in columns 77 and 78.
+std::string tamponne(const std::string& enregistrement);
+
+// Checks a delivering run: exit code, the files left (log.txt empty and
+// out.txt), and out.txt line by line against `attendu` (time stamps masked in
+// an error file), every line ended by `fin`.
+void attendreLivraison(const Repertoire& rep, const Resultat& r, int code, const std::vector<std::string>& attendu,
+                       const std::string& fin = "\n");
+
 // Runs the tool inside this process, so that file operations can be made to
 // fail (ops::remettreAZero, then ops::fixerPanne before the call); returns its
 // exit code.
