@@ -114,10 +114,9 @@ std::string ligneDeRegle(const sCorps& r) {
     return s;
 }
 
-std::vector<std::string> listing(const sCorps* t, int n) {
-    std::vector<std::string> lignes;
-    for (int i = 0; i < n; ++i) lignes.push_back(ligneDeRegle(t[i]));
-    return lignes;
+void comparerListing(const sCorps* t, int n, const std::vector<std::string>& attendu) {
+    ASSERT_EQ(n, static_cast<int>(attendu.size()));
+    for (int i = 0; i < n; ++i) EXPECT_EQ(ligneDeRegle(t[i]), attendu[i]) << "row " << i + 1;
 }
 
 // Field, columns, obligation for CRE DEM INV EDI MOD, check, table, dependance, error.
@@ -189,10 +188,10 @@ const std::vector<std::string> kListingSort = {
 };
 
 TEST(TablesEntrSort, ReglesLigneParLigne) {
-    ASSERT_EQ(lEntr, 31);
-    ASSERT_EQ(lSort, 30);
-    EXPECT_EQ(listing(tEntr, lEntr), kListingEntr);
-    EXPECT_EQ(listing(tSort, lSort), kListingSort);
+    EXPECT_EQ(lEntr, 31);
+    EXPECT_EQ(lSort, 30);
+    comparerListing(tEntr, lEntr, kListingEntr);
+    comparerListing(tSort, lSort, kListingSort);
 }
 
 TEST(TablesEntrSort, AiguillageVersLesTables) {
