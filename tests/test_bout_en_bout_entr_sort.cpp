@@ -158,6 +158,7 @@ TEST(BoutEnBoutEntrSort, EnregistrementsRefuses) {
         // A country without a number, for a cause that does not allow it.
         {"ENTR CRE A pays sans numero", partenaire(entree("CRE"), "DE", B12, NOM), "C9.24;"},
         {"ENTR MOD A pays sans numero 2024", partenaire(entree("MOD"), "DE", B12, NOM), "C9.24;"},
+        {"ENTR CRE A pays sans numero 1998", partenaire(date(entree("CRE"), "15061998"), "DE", B12, NOM), "C9.24;"},
         {"ENTR MOD A pays sans numero 1999", partenaire(date(entree("MOD"), "01011999"), "DE", B12, NOM), "C9.24;"},
         // A number without a country, even before 1999.
         {"ENTR CRE numero sans pays", partenaire(entree("CRE"), "  ", "02345678    ", B60), "C9.24;"},
@@ -191,6 +192,7 @@ TEST(BoutEnBoutEntrSort, EnregistrementsRefuses) {
          "C9.24;"},
         {"SORT CRE numero sans pays", partenaire(sortie("CRE"), "  ", "02345678", NOM), "C9.24;"},
         {"SORT CRE M partenaire vide", partenaire(cause(sortie("CRE"), "M"), "  ", B12, B60), "C10.24;"},
+        {"SORT CRE partenaire vide 1998", partenaire(date(sortie("CRE"), "15061998"), "  ", B12, B60), "C10.24;"},
         {"SORT MOD partenaire vide 2024", partenaire(sortie("MOD"), "  ", B12, B60), "C10.24;"},
         {"SORT CRE numero francais faux", partenaire(sortie("CRE"), "FR", "2A345678", B60), "C9.68;"},
         // The repeated date at columns 184 to 191.
