@@ -1,7 +1,76 @@
-// ENTR records: body rule table.
+// ENTR records: a bovine entered a holding. C8 to C10 name the holding it
+// came from (the provenance).
+#include "records/entr.h"
+
+#include "checks/coherence.h"
+#include "checks/dates.h"
+#include "checks/generiques.h"
+#include "checks/identifiants.h"
+#include "records/mouvements.h"
 #include "records/records.h"
 
-// No body rules yet for this type: records of it get their header and trailer
-// checked only.
-const sCorps tEntr[1] = {};
-const int lEntr = 0;
+namespace {
+
+// Entries by cause F or G need the country of the provenance and accept it
+// without a holding number; an entry by cause N (birth on the holding) may
+// leave the provenance wholly blank.
+constexpr CausesMvt kCausesEntree = {"FG", "FG", "N"};
+
+}  // namespace
+
+int entr_fC5(const char* dependance, char* champ, const void*, int) { return mvt_fC5(dependance, champ); }
+
+int entr_fC8_cre(const char*, char* champ, const void*, int) { return mvt_fC8(champ, kCausesEntree, MVT_CRE); }
+int entr_fC8_mod(const char*, char* champ, const void*, int) { return mvt_fC8(champ, kCausesEntree, MVT_MOD); }
+
+int entr_fC9_1_cre(const char*, char* champ, const void*, int) {
+    return mvt_fC9_1(champ, kCausesEntree, MVT_CRE);
+}
+int entr_fC9_1_mod(const char*, char* champ, const void*, int) {
+    return mvt_fC9_1(champ, kCausesEntree, MVT_MOD);
+}
+
+int entr_fC9_2_cre(const char*, char* champ, const void*, int) { return mvt_fC9_2(champ); }
+int entr_fC9_2_mod(const char*, char* champ, const void*, int) { return mvt_fC9_2(champ); }
+
+int entr_fC10_cre(const char*, char* champ, const void*, int) { return mvt_fC10(champ, kCausesEntree, MVT_CRE); }
+int entr_fC10_mod(const char*, char* champ, const void*, int) { return mvt_fC10(champ, kCausesEntree, MVT_MOD); }
+
+// Obligation columns: CRE, DEM, INV, EDI, MOD. Rules with 0 for CRE and 1 for
+// MOD serve creations, their twins with 1 for CRE and 0 for MOD
+// modifications. The date at columns 185 to 192 is cut twice: its second slot
+// carries the rule for modifications, so C14 lies in the slot after it.
+const sCorps tEntr[] = {
+    {C1, 63, 64, 0, 2, 0, 2, 0, fVerifValAut, TAB(TP), SANS_DEP, 1},  // country of the bovine
+    {C2, 65, 76, 0, 2, 0, 2, 0, fVerifDiffNull, TAB(DouzeBlancs), SANS_DEP, 1},  // national number
+    {C2, 0, 0, 0, 2, 0, 2, 0, fConform10FR, TAB(TD), DEP_C(C1), 67},
+    {C2, 0, 0, 0, 2, 0, 2, 0, fConform10FRnonECHAnon, TAB(TD), DEP_C(C1), 118},
+    {C2, 0, 0, 0, 2, 0, 2, 0, fConform10FRnonECHAoui, SANS_TAB, DEP_C(C1), 1},
+    {C3, 77, 78, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},  // processing status
+    {C4, 79, 86, 0, 2, 1, 2, 1, fDATEC, SANS_TAB, SANS_DEP, 22},  // date of entry
+    {C4, 0, 0, 1, 2, 1, 2, 0, fDATEP6, SANS_TAB, SANS_DEP, 22},
+    {C4, 0, 0, 0, 2, 1, 2, 0, fCoherenDC_tr, SANS_TAB, DEP_F(F1), 52},
+    {C5, 87, 87, 0, 2, 1, 2, 0, fVerifValAutDate, TAB(TCME), DEP_C(C4), 23},  // cause of entry
+    {C5, 0, 0, 0, 2, 1, 2, 0, entr_fC5, TAB(TCME), DEP_E(E5), 23},
+    {C6, 88, 89, 0, 2, 0, 2, 0, fVerifValAut, TAB(FR), SANS_DEP, 21},  // country of the holding
+    {C7, 90, 101, 0, 2, 0, 2, 0, fVerifDiffNull, TAB(DouzeBlancs), SANS_DEP, 21},  // holding
+    {C7, 0, 0, 0, 2, 0, 2, 0, fConform8, TAB(TD), SANS_DEP, 68},
+    {C7, 0, 0, 0, 2, 1, 2, 0, fCoherenCC_tr, SANS_TAB, DEP_E(E8), 50},
+    {C8, 102, 103, 0, 2, 1, 2, 1, entr_fC8_cre, SANS_TAB, SANS_DEP, 24},  // country of the provenance
+    {C8, 0, 0, 1, 2, 1, 2, 0, entr_fC8_mod, SANS_TAB, SANS_DEP, 24},
+    {C9, 104, 115, 0, 2, 1, 2, 1, entr_fC9_1_cre, SANS_TAB, SANS_DEP, 24},  // holding of the provenance
+    {C9, 0, 0, 0, 2, 1, 2, 1, entr_fC9_2_cre, SANS_TAB, SANS_DEP, 68},
+    {C9, 0, 0, 1, 2, 1, 2, 0, entr_fC9_1_mod, SANS_TAB, SANS_DEP, 24},
+    {C9, 0, 0, 1, 2, 1, 2, 0, entr_fC9_2_mod, SANS_TAB, SANS_DEP, 68},
+    {C10, 116, 175, 0, 2, 1, 2, 1, entr_fC10_cre, SANS_TAB, SANS_DEP, 24},  // name of the provenance
+    {C10, 0, 0, 1, 2, 1, 2, 0, entr_fC10_mod, SANS_TAB, SANS_DEP, 24},
+    {C11, 176, 183, 1, 2, 0, 2, 0, fDATEP6, SANS_TAB, SANS_DEP, 58},
+    {C11, 0, 0, 1, 2, 0, 2, 0, fCoherenDC_tr2, SANS_TAB, DEP_F(F1), 52},
+    {C12, 184, 184, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C13, 185, 192, 0, 2, 1, 2, 1, fDatRecCorr_O, SANS_TAB, SANS_DEP, 134},
+    {C13, 0, 0, 0, 2, 1, 2, 1, fDatRecCohe, SANS_TAB, DEP_F(F1), 52},
+    {C13, 0, 0, 0, 2, 1, 2, 1, fDatRecPost_tr, SANS_TAB, DEP_C(C4), 137},
+    {C13, 185, 192, 1, 2, 1, 2, 0, fDatRecCorr_O_P18, SANS_TAB, DEP_C(C4), 134},
+    {C14, 193, 230, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+};
+const int lEntr = static_cast<int>(sizeof tEntr / sizeof tEntr[0]);

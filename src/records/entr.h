@@ -1,0 +1,14 @@
+// ENTR records (a bovine entered a holding): the checks of this type only.
+// The body rule table tEntr is declared in records/records.h.
+#pragma once
+
+// Check functions (contract: see pfVerif_t in engine/modele.h).
+int entr_fC5(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int entr_fC8_cre(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int entr_fC8_mod(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int entr_fC9_1_cre(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int entr_fC9_1_mod(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int entr_fC9_2_cre(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int entr_fC9_2_mod(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int entr_fC10_cre(const char* dependance, char* champ, const void* sverif, int lenSverif);
+int entr_fC10_mod(const char* dependance, char* champ, const void* sverif, int lenSverif);
