@@ -131,15 +131,16 @@ TEST(Entete, FichiersComplets) {
         {"E12 et E13 hors FICH", fich(1), avec(entrValide(), [](Vse& v) { v.e12 = "9"; v.e13 = "9"; }), "", "", ""},
         {"E12 et E13 du FICH", avec(fich(1), [](Vse& v) { v.e12 = "9"; v.e13 = "9"; }), entrValide(), "",
          "I0971I0981", "E12.97;E13.98;"},
-        {"date et heure", fich(1), avec(entrValide(), [](Vse& v) { v.f1 = "30022024"; v.f2 = "126000"; }),
+        {"date et heure", fich(1), avec(entrValide(), [](Vse& v) { v.f1 = "32122024"; v.f2 = "126000"; }),
          "I0901I0911", "", "F1.90;F2.91;"},
         {"emetteur du FICH", avec(fich(1), [](Vse& v) { v.e3 = "002IPG  "; }), entrValide(), "I1351", "I0951",
          "E3.95;"},
         {"type inconnu", fich(1), avec(entrValide(), [](Vse& v) { v.e6 = "AVER"; }), "I0851I0861", "", "E6.85;E6.86;"},
         {"type inconnu en ECQ", fich(1), avec(entrValide(), [](Vse& v) { v.e6 = "ZZZZ"; v.e5 = "ECQ"; }), "I0851", "",
          "E6.85;"},
-        {"action inconnue", fich(1), avec(entrValide(), [](Vse& v) { v.e5 = "ANN"; }), "I0841I0861", "",
-         "E5.84;E6.86;"},
+        // An unknown action admits no body rule: 86 for each, up to ten errors.
+        {"action inconnue", fich(1), avec(entrValide(), [](Vse& v) { v.e5 = "ANN"; }),
+         "I0841I0861I0861I0861I0861I0861I0861I0861I0861I0861", "", "E5.84;E6.86;C1.86;"},
     };
     for (const Cas& c : cas) {
         Repertoire rep;

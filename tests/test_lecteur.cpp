@@ -223,7 +223,7 @@ TEST(Lecteur, TraceInformatique) {
     Vse mauvais = entrValide();
     mauvais.e6 = "LIST";
     Vse mauvais2 = entrValide();
-    mauvais2.f1 = "32012024";
+    mauvais2.f1 = "32122024";
     mauvais2.f2 = "24h000";
     const std::string e = entrValide().texte();
     const auto r = valider(rep, fichier({fich(4).texte(), mauvais.texte(), e + "X", mauvais2.texte(), e}), {"-i"});
