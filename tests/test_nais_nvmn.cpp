@@ -1,4 +1,4 @@
-// NAIS and NVMN (births): the type-specific checks, and the rule tables row
+// NAIS and NVMN (births): the checks of these types, and the rule tables row
 // by row against their listings.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// NAIS records (birth of a bovine): body rule table and type-specific checks.
+// NAIS records (birth of a bovine): body rule table and the checks of this type.
 //
 // A creation is held to the full identification rules. A modification uses
 // dated variants: a birth before 1 July 1999 (P5, P6) or 1 January 1999 (P8)
@@ -35,7 +35,7 @@ int numeroApparente(const char* dateNaissance, char* numero, const void* sverif,
 }  // namespace
 
 int nais_C2(const char* dependance, char* champ, const void* sverif, int lenSverif) {
-    // No calf number ends in "0000" on its national part.
+    // The last four of the ten digits, characters 7 to 10, may not be "0000".
     return fConform10(dependance, champ, sverif, lenSverif) && fVerifDiffZero(champ, 7, 10);
 }
 
@@ -61,9 +61,9 @@ int nais_C17(const char* dependance, char* champ, const void* sverif, int lenSve
     return fConform8(dependance, champ, sverif, lenSverif);
 }
 
-// Obligation columns: CRE, DEM, INV, EDI, MOD. Dated rules take the birth
-// date C6 as their dependance.
-#define JAMAIS 1, 1, 1, 1, 1
+// Obligation columns: CRE, DEM, INV, EDI, MOD. Rows that only cut a field out
+// carry NON_CONTROLE. Dated rules take the birth date C6 as their dependance.
+#define NON_CONTROLE 1, 1, 1, 1, 1
 
 const sCorps tNais[] = {
     // C1 country of the calf: France, or any known country in a request.
@@ -77,7 +77,7 @@ const sCorps tNais[] = {
     {C2, 0, 0, 1, 0, 1, 2, 1, fConform10FRnonECHAnon, TAB(TD), DEP_C(C1), 118},
     {C2, 0, 0, 1, 0, 1, 2, 1, fConform10FRnonECHAoui, SANS_TAB, DEP_C(C1), 1},
     {C2, 0, 0, 0, 1, 0, 2, 1, fCoherenCC, SANS_TAB, DEP_E(E8), 50},
-    {C3, 77, 78, JAMAIS, nullptr, SANS_TAB, SANS_DEP, 0},  // processing status
+    {C3, 77, 78, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},  // processing status
     {C4, 79, 79, 0, 1, 1, 2, 0, fVerifValAut, TAB(SEX), SANS_DEP, 3},
     {C5, 80, 81, 0, 1, 1, 2, 0, fVerifValAut, TAB(TR), SANS_DEP, 4},
     // C6 birth date: complete on creation; a modification of an old birth may
@@ -86,8 +86,8 @@ const sCorps tNais[] = {
     {C6, 0, 0, 1, 1, 1, 2, 0, fDATEP6P7, SANS_TAB, SANS_DEP, 5},
     {C6, 0, 0, 0, 1, 1, 2, 0, fCoherenDC, SANS_TAB, DEP_F(F1), 52},
     {C7, 90, 93, 0, 1, 1, 2, 0, nais_C7, SANS_TAB, SANS_DEP, 10},
-    {C8, 94, 103, JAMAIS, nullptr, SANS_TAB, SANS_DEP, 0},
-    {C9, 104, 104, JAMAIS, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C8, 94, 103, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C9, 104, 104, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
     // C10, C11, C12 related animal 1: country, number, breed code.
     {C10, 105, 106, 0, 1, 1, 2, 1, fVerifValAut, TAB(TP), SANS_DEP, 6},
     {C10, 0, 0, 1, 1, 1, 2, 0, fVTABP5, TAB(TP), DEP_C(C6), 7},
@@ -125,6 +125,8 @@ const sCorps tNais[] = {
     {C26, 161, 168, 0, 1, 1, 2, 1, fDatRecCorr_O, SANS_TAB, SANS_DEP, 134},
     {C26, 0, 0, 0, 1, 1, 2, 1, fDatRecCohe, SANS_TAB, DEP_F(F1), 52},
     {C26, 0, 0, 0, 1, 1, 2, 1, fDatRecPost, SANS_TAB, DEP_C(C6), 137},
-    {C27, 169, 230, JAMAIS, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C27, 169, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lNais = static_cast<int>(sizeof tNais / sizeof tNais[0]);
+
+#undef NON_CONTROLE
