@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 namespace ops {
@@ -21,11 +22,23 @@ struct Panne {
 };
 Panne pannes[4];
 int nbPannes = 0;
+long rangArret = 0;
+std::vector<Appel>* journal = nullptr;
 
-// Counts one call; true when this call is one chosen to fail.
-bool enPanne(Operation genre) {
+// Counts one call (and records it when a journal is kept); true when this
+// call is one chosen to fail.
+bool enPanne(Operation genre, int fd = -1, const char* chemin = nullptr, const char* vers = nullptr) {
     ++appels[static_cast<int>(Operation::toute)];
     ++appels[static_cast<int>(genre)];
+    if (journal != nullptr) {
+        Appel a;
+        a.genre = genre;
+        a.fd = fd;
+        if (chemin != nullptr) a.chemin = chemin;
+        if (vers != nullptr) a.vers = vers;
+        journal->push_back(std::move(a));
+    }
+    if (appels[static_cast<int>(Operation::toute)] == rangArret) ::raise(SIGKILL);
     for (int i = 0; i < nbPannes; ++i) {
         const Panne& p = pannes[i];
         if ((p.genre == Operation::toute || p.genre == genre) && appels[static_cast<int>(p.genre)] == p.rang) {
@@ -46,22 +59,27 @@ void ajouterPanne(long rang, int numeroErreur, Operation genre) {
     if (rang > 0 && nbPannes < 4) pannes[nbPannes++] = {genre, rang, numeroErreur};
 }
 long nombreAppels(Operation genre) { return appels[static_cast<int>(genre)]; }
+void fixerArret(long rang) { rangArret = rang; }
+void fixerJournal(std::vector<Appel>* j) { journal = j; }
 void remettreAZero() {
     for (long& n : appels) n = 0;
     nbPannes = 0;
+    rangArret = 0;
+    journal = nullptr;
 }
 
 int ouvrir(const char* chemin, int drapeaux) {
-    if (enPanne(Operation::ouvrir)) return -1;
+    if (enPanne(Operation::ouvrir, -1, chemin)) return -1;
     int fd;
     do {
         fd = ::open(chemin, drapeaux | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
+    if (journal != nullptr) journal->back().fd = fd;
     return fd;
 }
 
 ssize_t lire(int fd, void* tampon, size_t n) {
-    if (enPanne(Operation::lire)) return -1;
+    if (enPanne(Operation::lire, fd)) return -1;
     ssize_t lu;
     do {
         lu = ::read(fd, tampon, n);
@@ -70,7 +88,7 @@ ssize_t lire(int fd, void* tampon, size_t n) {
 }
 
 ssize_t ecrire(int fd, const void* octets, size_t n) {
-    if (enPanne(Operation::ecrire)) return -1;
+    if (enPanne(Operation::ecrire, fd)) return -1;
     ssize_t ecrit;
     do {
         ecrit = ::write(fd, octets, n);
@@ -79,7 +97,7 @@ ssize_t ecrire(int fd, const void* octets, size_t n) {
 }
 
 ssize_t ecrireA(int fd, const void* octets, size_t n, off_t position) {
-    if (enPanne(Operation::ecrire)) return -1;
+    if (enPanne(Operation::ecrire, fd)) return -1;
     ssize_t ecrit;
     do {
         ecrit = ::pwrite(fd, octets, n, position);
@@ -88,12 +106,12 @@ ssize_t ecrireA(int fd, const void* octets, size_t n, off_t position) {
 }
 
 int synchroniser(int fd) {
-    if (enPanne(Operation::synchroniser)) return -1;
+    if (enPanne(Operation::synchroniser, fd)) return -1;
     return ::fsync(fd);
 }
 
 int fermer(int fd) {
-    if (enPanne(Operation::fermer)) {
+    if (enPanne(Operation::fermer, fd)) {
         ::close(fd);  // the descriptor is released whatever close reports
         return -1;
     }
@@ -101,12 +119,12 @@ int fermer(int fd) {
 }
 
 int renommer(const char* de, const char* vers) {
-    if (enPanne(Operation::renommer)) return -1;
+    if (enPanne(Operation::renommer, -1, de, vers)) return -1;
     return ::rename(de, vers);
 }
 
 int renommerSansEcraser(const char* de, const char* vers) {
-    if (enPanne(Operation::renommerSansEcraser)) return -1;
+    if (enPanne(Operation::renommerSansEcraser, -1, de, vers)) return -1;
     if (::renameat2(AT_FDCWD, de, AT_FDCWD, vers, RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return -1;
     // File systems without the exclusive rename: a hard link fails when the
@@ -122,12 +140,12 @@ int renommerSansEcraser(const char* de, const char* vers) {
 }
 
 int supprimer(const char* chemin) {
-    if (enPanne(Operation::supprimer)) return -1;
+    if (enPanne(Operation::supprimer, -1, chemin)) return -1;
     return ::unlink(chemin);
 }
 
 int synchroniserRepertoire(const char* chemin) {
-    if (enPanne(Operation::synchroniserRepertoire)) return -1;
+    if (enPanne(Operation::synchroniserRepertoire, -1, chemin)) return -1;
     std::string repertoire(chemin);
     const size_t barre = repertoire.find_last_of('/');
     if (barre == std::string::npos) {

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace ops {
 
@@ -38,6 +39,26 @@ void fixerPanne(long rang, int numeroErreur, Operation genre = Operation::toute)
 void ajouterPanne(long rang, int numeroErreur, Operation genre = Operation::toute);
 // Calls made since the last reset, of every kind or of one kind.
 long nombreAppels(Operation genre = Operation::toute);
+
+// Crash simulation: the call numbered `rang` (1-based, all kinds counted from
+// the last reset) kills the process with SIGKILL before it touches the file
+// system, as a crash between two file operations would.
+void fixerArret(long rang);
+
+// One call, as recorded in a journal: its kind, its descriptor (the one
+// returned for ouvrir) and the paths it names (ouvrir, renommer,
+// renommerSansEcraser, supprimer, synchroniserRepertoire).
+struct Appel {
+    Operation genre;
+    int fd = -1;
+    std::string chemin;
+    std::string vers;  // the new name of a rename
+};
+// Records every call from now on into `journal` (nullptr stops recording), so
+// that a test can tell which file the Nth call touched.
+void fixerJournal(std::vector<Appel>* journal);
+
+// Forgets the counts, the planned faults and crash, and the journal.
 void remettreAZero();
 
 }  // namespace ops

@@ -1,6 +1,7 @@
 // Input reader and main loop.
 #include "driver/lecteur.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "driver/sorties.h"
@@ -119,6 +120,7 @@ int traiterFichier(sExecution& ctx) {
         case TELVAROS_LONGNULLE:
             return echouer(ctx, message::IG015);
         case TELVAROS_ERREUR:
+            std::perror("Lecture du fichier à traiter");
             return echouer(ctx, message::IG003);
         case TELVAROS_EOF:
         case TELVAROS_CTRLZ:

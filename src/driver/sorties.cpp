@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -51,11 +52,23 @@ std::tm heureLocale() {
     return local;
 }
 
+// Removes a file that this run created, with a second attempt when the
+// first fails: a file left behind would stand in the way of the next run over
+// a file of the same name, or pass for an answer. A name already gone counts
+// as removed.
+bool retirer(const std::string& chemin) {
+    for (int tentative = 0; tentative < 2; ++tentative) {
+        if (ops::supprimer(chemin.c_str()) == 0 || errno == ENOENT) return true;
+    }
+    std::perror("remove");
+    return false;
+}
+
 // Removes the outputs that this run created.
 void supprimerSorties(sExecution& ctx) {
-    if (ctx.tmpEmisCree && ops::supprimer(ctx.name_tmp_emis.c_str()) == 0) ctx.tmpEmisCree = false;
-    if (ctx.emisCree && ops::supprimer(ctx.name_emis.c_str()) == 0) ctx.emisCree = false;
-    if (ctx.erreCree && ops::supprimer(ctx.name_erre.c_str()) == 0) ctx.erreCree = false;
+    if (ctx.tmpEmisCree && retirer(ctx.name_tmp_emis)) ctx.tmpEmisCree = false;
+    if (ctx.erreCree && retirer(ctx.name_erre)) ctx.erreCree = false;
+    if (ctx.emisCree && retirer(ctx.name_emis)) ctx.emisCree = false;
 }
 
 void fermerJournal(sExecution& ctx) {
@@ -102,21 +115,12 @@ void faireVSEFICHNok(const sExecution& ctx, int nbVSE_Err, int nombreDeVSE, int 
     copierTexte(p, trailer, 26);
 }
 
-// Delivers `nomTemporaire` under the name of the file to send.
-// 0 when delivered; 1 when not (the message is logged).
+// Delivers `nomTemporaire` under the name of the file to send, and makes the
+// new name durable. 0 when delivered; 1 when not (the message is logged).
 int emettre(sExecution& ctx, const std::string& nomTemporaire, const char* messageEchec) {
     if (ops::renommer(nomTemporaire.c_str(), ctx.name_emis.c_str()) != 0) {
         std::perror("rename");
-        if (ctx.recuDeplace && ops::renommerSansEcraser(ctx.name_tmp_recu.c_str(), ctx.name_recu.c_str()) != 0) {
-            std::perror("rename");
-            supprimerSorties(ctx);
-            consigner(ctx, message::IG009);
-            return 1;
-        }
-        ctx.recuDeplace = false;
-        supprimerSorties(ctx);
-        consigner(ctx, message::IG010);
-        return 1;
+        return echouer(ctx, message::IG010);
     }
     // The delivered file now stands under the name of the file to send.
     if (&nomTemporaire == &ctx.name_tmp_emis) ctx.tmpEmisCree = false;
@@ -134,18 +138,19 @@ int emettre(sExecution& ctx, const std::string& nomTemporaire, const char* messa
 int livrer(sExecution& ctx, FichierSortie& sortie, const std::string& nomTemporaire, const char* messageEchec,
            int code) {
     ctx.fp_recu.fermer();
-    const bool complet = sortie.fermer(true);
-    FichierSortie& autre = &sortie == &ctx.fp_emis ? ctx.fp_erre : ctx.fp_emis;
-    autre.fermer(false);
-    if (!complet) {
+    if (!sortie.fermer(true)) {
         std::perror("write");
         return echouer(ctx, messageEchec);
     }
+    const bool resultat = &nomTemporaire == &ctx.name_tmp_emis;
+    (resultat ? ctx.fp_erre : ctx.fp_emis).fermer(false);
+    // The other output goes before the delivery: once the input copy is
+    // removed, no temporary name of this run is left.
+    const std::string& autreNom = resultat ? ctx.name_erre : ctx.name_tmp_emis;
+    bool& autreCree = resultat ? ctx.erreCree : ctx.tmpEmisCree;
+    if (autreCree && retirer(autreNom)) autreCree = false;
     if (emettre(ctx, nomTemporaire, messageEchec) != 0) return 1;
-    if (ops::supprimer(ctx.name_tmp_recu.c_str()) == 0) ctx.recuDeplace = false;
-    const std::string& autreNom = &nomTemporaire == &ctx.name_tmp_emis ? ctx.name_erre : ctx.name_tmp_emis;
-    bool& autreCree = &nomTemporaire == &ctx.name_tmp_emis ? ctx.erreCree : ctx.tmpEmisCree;
-    if (autreCree && ops::supprimer(autreNom.c_str()) == 0) autreCree = false;
+    if (retirer(ctx.name_tmp_recu)) ctx.recuDeplace = false;
     fermerJournal(ctx);
     return code;
 }
@@ -168,7 +173,8 @@ void consigner(sExecution& ctx, const char* erreur) {
     const int n = std::snprintf(ligne, sizeof ligne, "Le %02d/%02d/%04d a %02d:%02d:%02d : %s\n", t.tm_mday,
                                 t.tm_mon + 1, t.tm_year + 1900, t.tm_hour, t.tm_min, t.tm_sec, erreur);
     ctx.fp_log.ecrire(ligne, static_cast<size_t>(n < static_cast<int>(sizeof ligne) ? n : sizeof ligne - 1));
-    fermerJournal(ctx);
+    ctx.journalEcrit = true;
+    if (!ctx.fp_log.fermer(false)) std::perror("Ecriture du fichier log");
 }
 
 void initFichier(sExecution& ctx) {
@@ -199,17 +205,18 @@ void allCloseFile(sExecution& ctx) {
 }
 
 bool nePasEmettre(sExecution& ctx) {
+    // The outputs go first: once the input is back under its own name, this
+    // run holds no name that another run over a file of the same name needs.
+    supprimerSorties(ctx);
     if (ctx.recuDeplace) {
         // Never over a file that arrived under the input's name meanwhile.
         if (ops::renommerSansEcraser(ctx.name_tmp_recu.c_str(), ctx.name_recu.c_str()) != 0) {
             std::perror("rename");
-            supprimerSorties(ctx);
             consigner(ctx, message::IG009);
             return false;
         }
         ctx.recuDeplace = false;
     }
-    supprimerSorties(ctx);
     return true;
 }
 

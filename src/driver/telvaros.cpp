@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,6 +38,12 @@ std::string::size_type longueurRepertoire(const std::string& chemin) {
     auto s = dernierSeparateur(chemin);
     while (s > 0 && (chemin[s] == '/' || chemin[s] == '\\')) --s;
     return s;
+}
+
+// True when both paths name one existing file.
+bool memeFichier(const char* a, const char* b) {
+    struct stat ea, eb;
+    return ::stat(a, &ea) == 0 && ::stat(b, &eb) == 0 && ea.st_dev == eb.st_dev && ea.st_ino == eb.st_ino;
 }
 
 bool estRepertoire(const char* chemin) {
@@ -132,6 +139,13 @@ int executer(sExecution& ctx) {
         return 1;
     }
 
+    // The log is truncated before anything else: never when it names the
+    // file to process, which would be lost.
+    if (memeFichier(ctx.name_log.c_str(), ctx.name_recu.c_str())) {
+        errno = EEXIST;
+        std::perror("Ouverture du fichier log");
+        return 1;
+    }
     if (!ctx.fp_log.ouvrir(ctx.name_log.c_str(), CREER_OU_TRONQUER)) {
         std::perror("Ouverture du fichier log");
         return 1;
