@@ -22,7 +22,7 @@ struct Propre {
     std::string reponse;  // masked
 };
 
-Propre runPropre(const Scenario& s) {
+Propre lancerPropre(const Scenario& s) {
     Essai e;
     e.rep.ecrire("in.txt", s.entree);
     std::vector<ops::Appel> journal;
@@ -125,7 +125,7 @@ void reprendre(const Scenario& s, const Propre& propre, const Essai& e, Etat eta
 TEST(Arrets, AvantChaqueOperationDUnRun) {
     int total = 0;
     for (const Scenario& s : {resultat(3000), refus(3000), formatsMelanges(3000), sansEnregistrement()}) {
-        const Propre propre = runPropre(s);
+        const Propre propre = lancerPropre(s);
         ASSERT_EQ(propre.code, s.code) << s.nom;
         ASSERT_GT(propre.appels, 20) << s.nom;
         std::map<Etat, int> etats;

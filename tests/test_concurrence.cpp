@@ -71,7 +71,9 @@ TEST(Concurrence, DeuxRunsMemeNomDeBase) {
     for (int tour = 0; tour < TOURS; ++tour) {
         const Cote& a = cotes[alea() % cotes.size()];
         const Cote& b = cotes[alea() % cotes.size()];
-        const unsigned retardA = alea() % 400, retardB = alea() % 400;  // microseconds
+        // Start delays in microseconds: mostly overlapping, now and then one
+        // run after the other.
+        const unsigned retardA = alea() % 400, retardB = alea() % (tour % 4 == 0 ? 3000 : 400);
         Repertoire tmp, repA, repB;
         repA.ecrire("in.txt", a.s.entree);
         repB.ecrire("in.txt", b.s.entree);

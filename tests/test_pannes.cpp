@@ -34,6 +34,22 @@ struct Attendu {
     const char* message = nullptr;
 };
 
+const char* nomOperation(Operation genre) {
+    switch (genre) {
+    case Operation::ouvrir: return "open";
+    case Operation::lire: return "read";
+    case Operation::ecrire: return "write";
+    case Operation::synchroniser: return "fsync";
+    case Operation::fermer: return "close";
+    case Operation::renommer: return "rename";
+    case Operation::renommerSansEcraser: return "rename without overwriting";
+    case Operation::supprimer: return "unlink";
+    case Operation::synchroniserRepertoire: return "fsync of the directory";
+    case Operation::toute: break;
+    }
+    return "?";
+}
+
 // The file the call touches: its path, or for a descriptor the path of the
 // last opening that returned it.
 std::string fichierDe(const std::vector<ops::Appel>& journal, size_t i) {
@@ -87,7 +103,7 @@ Attendu attendu(const Scenario& s, const Essai& e, const std::vector<ops::Appel>
     case Operation::toute:
         break;
     }
-    ADD_FAILURE() << "unexpected call " << static_cast<int>(a.genre) << " on " << f;
+    ADD_FAILURE() << "unexpected call: " << nomOperation(a.genre) << " " << f;
     return {Issue::absorbee};
 }
 
@@ -97,7 +113,7 @@ struct Propre {
     std::vector<ops::Appel> journal;
 };
 
-Propre runPropre(const Scenario& s) {
+Propre lancerPropre(const Scenario& s) {
     Essai e;
     e.rep.ecrire("in.txt", s.entree);
     Propre p;
@@ -180,7 +196,7 @@ Run lancerAvecPannes(const Essai& e, long rang, bool remiseEnPanne) {
 // second fault on the put-back of the input wherever the first one leads to
 // a put-back. Returns the number of runs made.
 int toutesLesPannes(const Scenario& s) {
-    const Propre propre = runPropre(s);
+    const Propre propre = lancerPropre(s);
     EXPECT_EQ(propre.code, s.code) << s.nom;
     const long appels = static_cast<long>(propre.journal.size());
     EXPECT_GT(appels, 10) << s.nom;
@@ -201,8 +217,8 @@ int toutesLesPannes(const Scenario& s) {
             }
             a = attendu(s, e, r.journal, i);
             std::ostringstream trace;
-            trace << s.nom << ", call " << rang << " of " << appels << " fails (kind "
-                  << static_cast<int>(r.journal[i].genre) << ", " << fichierDe(r.journal, i) << ")";
+            trace << s.nom << ", call " << rang << " of " << appels << " fails: "
+                  << nomOperation(r.journal[i].genre) << " " << fichierDe(r.journal, i);
             verifier(s, propre, e, r.code, r.erreurs, a, trace.str());
             // Does a put-back follow the failure?
             for (size_t j = i + 1; j < r.journal.size(); ++j) {

@@ -28,7 +28,7 @@ Scenario resultat(int nombre) { return {"resultat" + std::to_string(nombre), fic
 Scenario refus(int nombre) {
     auto l = enregistrements(nombre);
     Vse mauvais = entrValide();
-    mauvais.f5 = "-";  // no end mark
+    mauvais.f5.assign(1, '-');  // no end mark
     l.back() = mauvais.texte();
     return {"refus" + std::to_string(nombre), fichier(l), 2};
 }

@@ -146,13 +146,12 @@ int supprimer(const char* chemin) {
 
 int synchroniserRepertoire(const char* chemin) {
     if (enPanne(Operation::synchroniserRepertoire, -1, chemin)) return -1;
-    std::string repertoire(chemin);
-    const size_t barre = repertoire.find_last_of('/');
-    if (barre == std::string::npos) {
-        repertoire = ".";
-    } else {
-        repertoire.resize(barre == 0 ? 1 : barre);
-    }
+    // The directory part: up to the last '/', "/" for a file at the root,
+    // "." for a name without directory.
+    const char* barre = std::strrchr(chemin, '/');
+    const std::string repertoire = barre == nullptr ? std::string(".")
+                                   : barre == chemin ? std::string("/")
+                                                     : std::string(chemin, static_cast<size_t>(barre - chemin));
     const int fd = ::open(repertoire.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return -1;
     const int resultat = ::fsync(fd);

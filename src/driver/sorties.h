@@ -27,8 +27,9 @@ inline constexpr char I099[] = "I099 : Donnée absente : numéro du fichier émi
 // Builds the 26-character trailer "DDMMYYYYhhmmss025        *" of the local time.
 void prepareVSEDate(char VSEDate[36]);
 
-// Writes the single log line for `erreur` (local time) and closes the log.
-// Once the line is written, later calls write nothing.
+// Writes the single log line for `erreur` (local time) and closes the log;
+// when the line cannot be written, says so on the standard error. Once the
+// line is written, later calls write nothing.
 void consigner(sExecution& ctx, const char* erreur);
 
 // Writes the 256-space placeholder line into the result and the error file.
@@ -40,9 +41,10 @@ void faireFinDeLigne(FichierSortie& fp, int formatDeFichier);
 // Closes the input and both outputs, ignoring what they report.
 void allCloseFile(sExecution& ctx);
 
-// Puts the input back under its own name and removes every output the run
-// created. False when the input could not be put back: it then stays under
-// its temporary name and the IG009 line is logged.
+// Removes every output the run created (a failed removal is tried once more),
+// then puts the input back under its own name, never over a file that took
+// that name meanwhile. False when the input could not be put back: it then
+// stays under its temporary name and the IG009 line is logged.
 bool nePasEmettre(sExecution& ctx);
 
 // A fatal error once the input was moved aside: closes everything, puts the
