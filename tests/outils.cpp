@@ -98,6 +98,14 @@ Vse entrValide() {
     return v;
 }
 
+std::string lireExemple(const std::string& nom) {
+    std::ifstream f(std::string(TELVAROS_SOURCE) + "/examples/" + nom, std::ios::binary);
+    if (!f) throw std::runtime_error("example file not found: " + nom);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
 std::string fichier(const std::vector<std::string>& lignes, const std::string& finDeLigne) {
     std::string contenu;
     for (const auto& l : lignes) contenu += l + finDeLigne;

@@ -29,6 +29,9 @@ Vse fich(int nombre, const std::string& numeroFichier = "FIC0000000000001");
 // An ENTR creation that every rule accepts.
 Vse entrValide();
 
+// Content of a file of examples/.
+std::string lireExemple(const std::string& nom);
+
 // Lines joined with a line end after each ("\n", "\r\n" or "\r").
 std::string fichier(const std::vector<std::string>& lignes, const std::string& finDeLigne = "\n");
 

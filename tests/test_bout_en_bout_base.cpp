@@ -15,3 +15,18 @@ TEST(BoutEnBout, FichierValideLivreLeResultat) {
     EXPECT_EQ(col(sortie[1], 77, 78), "40");
     EXPECT_EQ(rep.lire("log.txt"), "");
 }
+
+// The example file the README validates holds every implemented type, and is
+// delivered whole.
+TEST(BoutEnBout, FichierExempleDuLisezMoi) {
+    const std::string contenu = lireExemple("exemple.vse");
+    const auto enregistrements = lignes(contenu);
+    std::set<std::string> types;
+    for (size_t i = 1; i < enregistrements.size(); ++i) types.insert(col(enregistrements[i], 22, 25));
+    EXPECT_EQ(types, (std::set<std::string>{"ENTR", "NAIS", "NVMN", "SORT"}));
+    Repertoire rep;
+    const auto r = valider(rep, contenu);
+    std::vector<std::string> attendu = {accepteAttendu(enregistrements[0], static_cast<int>(enregistrements.size()) - 1)};
+    for (size_t i = 1; i < enregistrements.size(); ++i) attendu.push_back(tamponne(enregistrements[i]));
+    attendreLivraison(rep, r, 0, attendu);
+}

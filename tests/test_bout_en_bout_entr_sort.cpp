@@ -1,8 +1,6 @@
 // End-to-end: ENTR and SORT records through the real binary.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -255,18 +253,13 @@ TEST(BoutEnBoutEntrSort, EnregistrementsRefuses) {
 
 // The example file is delivered whole.
 TEST(BoutEnBoutEntrSort, FichierExemple) {
-    const std::string source = __FILE__;
-    const std::string chemin = source.substr(0, source.rfind("/tests/")) + "/examples/entrees-sorties.vse";
-    std::ifstream f(chemin, std::ios::binary);
-    ASSERT_TRUE(f) << chemin;
-    std::ostringstream contenu;
-    contenu << f.rdbuf();
-    const auto enregistrements = lignes(contenu.str());
+    const std::string contenu = lireExemple("entrees-sorties.vse");
+    const auto enregistrements = lignes(contenu);
     ASSERT_GE(enregistrements.size(), 7u);
     EXPECT_EQ(col(enregistrements[0], 22, 25), "FICH");
 
     Repertoire rep;
-    const auto r = valider(rep, contenu.str());
+    const auto r = valider(rep, contenu);
     verifierLivre(rep, r, enregistrements);
     for (const char* type : {"ENTR", "SORT"}) {
         for (const char* action : {"CRE", "INV", "MOD"}) {

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -331,17 +329,12 @@ TEST(BoutEnBoutNaisNvmn, ActionsNotAdmittedGiveTen86) {
 }
 
 TEST(BoutEnBoutNaisNvmn, ExampleFileIsDelivered) {
-    const std::string source = __FILE__;
-    const std::string chemin = source.substr(0, source.rfind("/tests/")) + "/examples/naissances.vse";
-    std::ifstream f(chemin, std::ios::binary);
-    ASSERT_TRUE(f.good()) << chemin;
-    std::ostringstream contenu;
-    contenu << f.rdbuf();
-    const auto enregistrements = lignes(contenu.str());
+    const std::string contenu = lireExemple("naissances.vse");
+    const auto enregistrements = lignes(contenu);
     ASSERT_GE(enregistrements.size(), 2u);
 
     Repertoire rep;
-    const auto r = valider(rep, contenu.str());
+    const auto r = valider(rep, contenu);
     EXPECT_EQ(r.code, 0) << r.erreur;
     EXPECT_EQ(rep.fichiers(), (std::set<std::string>{"log.txt", "out.txt"}));
     EXPECT_EQ(rep.lire("log.txt"), "");

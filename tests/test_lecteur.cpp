@@ -268,3 +268,24 @@ TEST(Lecteur, Appariements) {
         attendreLivraison(rep, r, c.code, c.attendu);
     }
 }
+
+TEST(Lecteur, TraceDecodee) {
+    const Vse f = fich(1);
+    Vse inconnu = entrValide();
+    inconnu.e6 = "LIST";
+    Repertoire rep;
+    const auto r = valider(rep, fichier({f.texte(), inconnu.texte()}), {"-d"});
+    EXPECT_EQ(r.code, 2);
+    auto entete = [](const Vse& v, const std::string& erreurE6) {
+        return "champ: 1  champ: 2  champ: 3  '" + v.e3 + "'\nchamp: 4  '" + v.e4 + "'\nchamp: 5  '" + v.e5 +
+               "'\nchamp: 6  '" + v.e6 + "'\n" + erreurE6 + "champ: 6  '" + v.e6 + "'\n" + erreurE6 +
+               "champ: 7  champ: 8  '" + v.e8 + "'\nchamp: 9  '" + v.e9 + "'\nchamp: 10  '" + v.e10 +
+               "'\nchamp: 11  champ: 12  '" + v.e12 + "'\nchamp: 13  '" + v.e13 + "'\n";
+    };
+    const std::string attendu =
+        "VSE=|" + f.texte() + "|\n\n\n" + entete(f, "") + "\n" +
+        "champ: 1  champ: 2  champ: 3  champ: 4  champ: 5  champ: 6  champ: 7  champ: 8  champ: 9  " +
+        "champ: 1  '" + f.f1 + "'\nchamp: 2  '" + f.f2 + "'\nchamp: 2  champ: 3  '" + f.f3 + "'\nchamp: 4  champ: 5  '" +
+        f.f5 + "'\n" + "VSE=|" + inconnu.texte() + "|\n\n\n" + entete(inconnu, "! erreurChamp sur [LIST]\n");
+    EXPECT_EQ(r.sortie, attendu);
+}
