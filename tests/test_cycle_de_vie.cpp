@@ -23,7 +23,7 @@ std::string fichierValide() { return fichier({fich(2).texte(), entrValide().text
 
 std::string fichierRefuse() {
     Vse mauvais = entrValide();
-    mauvais.f5 = "-";  // end mark missing: error 94
+    mauvais.f5.assign(1, '-');  // end mark missing: error 94
     return fichier({fich(2).texte(), entrValide().texte(), mauvais.texte()});
 }
 

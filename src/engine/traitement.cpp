@@ -18,12 +18,6 @@ bool estPartenaireNational(const char* emetteur) {
     return egal(emetteur, "NORM01  ") || egal(emetteur, "NORM02  ") || egal(emetteur, "PFOC01  ");
 }
 
-// Copies at most `largeur` characters of a value (the value may be shorter).
-void copierValeur(char* destination, const char* valeur, size_t largeur) {
-    std::strncpy(destination, valeur, largeur);
-    destination[largeur] = '\0';
-}
-
 // Columns lo..hi (1-based) of the current record as the checks see it,
 // cut short at its end.
 void colonnes(const char* vue, int longueur, int debut, int fin, char* destination) {
@@ -83,11 +77,11 @@ int premierEnregistrement(sExecution& ctx, char* tampon, int longueur, int visu,
     ctx.fichTraite = true;
 
     ctx.nbErreur = ctx.errFich;
-    copierValeur(ctx.sauvEmetteur, valEnteteVSE[E3].valeur, 8);
-    copierValeur(ctx.sauvRecepteur, valEnteteVSE[E4].valeur, 8);
+    copierDebut(valEnteteVSE[E3].valeur, 8, ctx.sauvEmetteur);
+    copierDebut(valEnteteVSE[E4].valeur, 8, ctx.sauvRecepteur);
     if (dependanceVSE() == 1) {
-        copierValeur(ctx.sauvCodeVSE, typeVSE, 4);
-        copierValeur(ctx.sauvTypeVSE, valEnteteVSE[E5].valeur, 3);
+        copierDebut(typeVSE, 4, ctx.sauvCodeVSE);
+        copierDebut(valEnteteVSE[E5].valeur, 3, ctx.sauvTypeVSE);
         ctx.sauvCodeVSEerr = 0;
     }
     return ctx.nbErreur;
@@ -217,11 +211,11 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
     }
 
     ctx.sauvCodeVSEerr = ctx.nbErreur;
-    copierValeur(ctx.sauvCodeVSE, typeVSE, 4);
-    copierValeur(ctx.sauvTypeVSE, action, 3);
+    copierDebut(typeVSE, 4, ctx.sauvCodeVSE);
+    copierDebut(action, 3, ctx.sauvTypeVSE);
     if (dependanceVSE() == 1 && ctx.nbErreur == 0 && egal(action, "CRE") &&
         (egal(typeVSE, "EXP1") || egal(typeVSE, "EGET"))) {
-        copierValeur(ctx.sauvLienVSE, lien, 12);
+        copierDebut(lien, 12, ctx.sauvLienVSE);
         faireTamponVSEERR(ctx, egal(typeVSE, "EXP1") ? 105 : 138, repondre(tampon, longueur, idx));
     }
     return ctx.nbErreur;
