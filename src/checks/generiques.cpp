@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "checks/dates.h"
+#include "checks/index.h"
 #include "checks/octets.h"
 #include "reference/valautorise.h"
 
@@ -29,9 +30,20 @@ const ActionTypes typesParAction[] = {
     {"INF", tE6INF, &LentE6INF},
 };
 
+// The reference tables, each indexed with the partner codes.
+const RepertoireIndex& indexDesTables() {
+    static const RepertoireIndex repertoire(codesPartenaires);
+    return repertoire;
+}
+
 }  // namespace
 
 int estDansTable(const char* valeur, const void* sverif, int lenSverif) {
+    if (const IndexValeurs* index = indexDesTables().trouver(sverif, lenSverif)) return index->contient(valeur);
+    return estDansTableParcours(valeur, sverif, lenSverif);
+}
+
+int estDansTableParcours(const char* valeur, const void* sverif, int lenSverif) {
     for (const char* partenaire : codesPartenaires) {
         if (std::strcmp(valeur, partenaire) == 0) return 1;
     }
