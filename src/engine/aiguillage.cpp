@@ -36,8 +36,14 @@ const sAiguillage tAiguillage[LEN_AIGUILLAGE] = {
 };
 
 int chercherAiguillage(const char* typeVSE) {
+    // Every record type is 4 characters: a value of another length matches
+    // none, and one of 4 is compared 4 bytes at a time.
+    if (typeVSE[0] == '\0' || typeVSE[1] == '\0' || typeVSE[2] == '\0' || typeVSE[3] == '\0' ||
+        typeVSE[4] != '\0') {
+        return ERR_AIGUILLAGE;
+    }
     for (int i = 0; i < ERR_AIGUILLAGE; ++i) {
-        if (std::strcmp(tAiguillage[i].nomVSE, typeVSE) == 0) return i;
+        if (std::memcmp(tAiguillage[i].nomVSE, typeVSE, 4) == 0) return i;
     }
     return ERR_AIGUILLAGE;
 }

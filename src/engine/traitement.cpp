@@ -13,15 +13,24 @@
 
 namespace {
 
+// Whole-string equality with a literal, inlined: the comparison stops at the
+// first difference, so nothing past the value's NUL is read.
+template <size_t N>
+bool vaut(const char* valeur, const char (&litteral)[N]) {
+    for (size_t i = 0; i < N; ++i) {
+        if (valeur[i] != litteral[i]) return false;
+    }
+    return true;
+}
+
 // Partners whose records are admitted towards the central receiver.
 bool estPartenaireNational(const char* emetteur) {
-    return egal(emetteur, "NORM01  ") || egal(emetteur, "NORM02  ") || egal(emetteur, "PFOC01  ");
+    return vaut(emetteur, "NORM01  ") || vaut(emetteur, "NORM02  ") || vaut(emetteur, "PFOC01  ");
 }
 
 // Copies at most `largeur` characters of a value (the value may be shorter).
 void copierValeur(char* destination, const char* valeur, size_t largeur) {
-    std::strncpy(destination, valeur, largeur);
-    destination[largeur] = '\0';
+    copierDebut(valeur, largeur, destination);
 }
 
 // Columns lo..hi (1-based) of the current record as the checks see it,
@@ -32,9 +41,16 @@ void colonnes(const char* vue, int longueur, int debut, int fin, char* destinati
     destination[n] = '\0';
 }
 
-// Slots left over from an earlier record must not leak into this one.
-void viderCorps() {
-    for (valeurVSE& slot : valCorpsVSE) slot.valeur[0] = '\0';
+// Body slots from this one on are known to be empty.
+int corpsVideApres = NB_CORPS;
+
+// Cuts the body of the record with a rule table. Slots left over from an
+// earlier record must not leak into this one: those the table does not cut
+// are emptied, as far as an earlier record may have filled them.
+void couperCorps(const sCorps* tCorps, int lCorps, const char* vue, int longueur, int visu) {
+    const int coupes = getvseChamps(tCorps, lCorps, vue, longueur, valCorpsVSE, visu);
+    for (int k = coupes; k < corpsVideApres; ++k) valCorpsVSE[k].valeur[0] = '\0';
+    corpsVideApres = coupes;
 }
 
 // How an error record echoes the current record, of switch-table entry idx.
@@ -56,15 +72,14 @@ sVSERepondu repondre(const char* tampon, int longueur, int idx) {
 
 int premierEnregistrement(sExecution& ctx, char* tampon, int longueur, int visu, const char* vue) {
     const char* typeVSE = valEnteteVSE[E6].valeur;
-    if (!egal(typeVSE, "FICH")) {
+    if (!vaut(typeVSE, "FICH")) {
         echouer(ctx, message::IG011);
         return -2;
     }
 
     ctx.errFich = verifChamps(ctx, visu, ctx.nbErreur, tEntete, lEntete, valEnteteVSE, nullptr, "E");
-    viderCorps();
-    getvseChamps(tFich, lFich, vue, longueur, valCorpsVSE, visu);
-    if (egal(valCorpsVSE[C1].valeur, "                ")) {
+    couperCorps(tFich, lFich, vue, longueur, visu);
+    if (vaut(valCorpsVSE[C1].valeur, "                ")) {
         echouer(ctx, message::I099);
         return -2;
     }
@@ -96,24 +111,24 @@ int premierEnregistrement(sExecution& ctx, char* tampon, int longueur, int visu,
 }  // namespace
 
 int regleStatut(const char* variante, const char* emetteur, const char* typeVSE, const char* statut) {
-    if (egal(typeVSE, "ERRE")) return 0;
-    if (egal(variante, "TELVAROS  ")) {
-        if (!egal(statut, "xx")) return 0;
+    if (vaut(typeVSE, "ERRE")) return 0;
+    if (vaut(variante, "TELVAROS  ")) {
+        if (!vaut(statut, "xx")) return 0;
         return estPartenaireNational(emetteur) ? 64 : 51;
     }
-    if (egal(variante, "TELVAROSD ")) return egal(statut, "  ") || egal(statut, "10") ? 0 : 806;
-    if (egal(variante, "TELVAROSL ")) {
-        if (estPartenaireNational(emetteur)) return egal(statut, "20") ? 0 : 64;
-        return egal(statut, "  ") || egal(statut, "10") ? 0 : 806;
+    if (vaut(variante, "TELVAROSD ")) return vaut(statut, "  ") || vaut(statut, "10") ? 0 : 806;
+    if (vaut(variante, "TELVAROSL ")) {
+        if (estPartenaireNational(emetteur)) return vaut(statut, "20") ? 0 : 64;
+        return vaut(statut, "  ") || vaut(statut, "10") ? 0 : 806;
     }
-    if (egal(variante, "TELVAROSPF")) return egal(statut, "10") || egal(typeVSE, "ABAT") ? 0 : 807;
+    if (vaut(variante, "TELVAROSPF")) return vaut(statut, "10") || vaut(typeVSE, "ABAT") ? 0 : 807;
     return 0;
 }
 
 int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombreDeVSE, int formatDuFichier) {
-    char vue[LONGUEUR_VSE + 1];
-    preparerVue(tampon, longueur, vue);
-    std::memcpy(xdebug, vue, static_cast<size_t>(longueur) + 1);
+    // The record as the checks see it is cut from xdebug itself.
+    const char* const vue = xdebug;
+    preparerVue(tampon, longueur, xdebug);
     if (visu == dgVisu) {
         std::fputs("VSE=|", stdout);
         std::fwrite(tampon, 1, static_cast<size_t>(longueur), stdout);
@@ -135,29 +150,29 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
     };
 
     // Partner rules, on the emitter and receiver of the FICH record.
-    if (egal(VARIANTE, "TELVAROS  ") && fCoherenCCE(emetteur, valEnteteVSE[E8].valeur) == 0) ajouter(135);
-    const bool demandeInfo = egal(typeVSE, "INFO") && egal(action, "DEM");
+    if (vaut(VARIANTE, "TELVAROS  ") && fCoherenCCE(emetteur, valEnteteVSE[E8].valeur) == 0) ajouter(135);
+    const bool demandeInfo = vaut(typeVSE, "INFO") && vaut(action, "DEM");
     if (demandeInfo) {
-        if (!egal(emetteur, "NORM02  ") && !egal(emetteur, "PFOC01  ")) ajouter(110);
-        if (!egal(recepteur, "031BDN  ")) ajouter(85);
+        if (!vaut(emetteur, "NORM02  ") && !vaut(emetteur, "PFOC01  ")) ajouter(110);
+        if (!vaut(recepteur, "031BDN  ")) ajouter(85);
     }
-    if (egal(typeVSE, "ABAT")) {
-        if (egal(emetteur, "NORM01  ")) {
-            if (!egal(valEnteteVSE[E8].valeur, "NORMABEV")) ajouter(129);
+    if (vaut(typeVSE, "ABAT")) {
+        if (vaut(emetteur, "NORM01  ")) {
+            if (!vaut(valEnteteVSE[E8].valeur, "NORMABEV")) ajouter(129);
         } else if (!commencePar(emetteur, "OFFICE") && !commencePar(emetteur, "ONICAB")) {
             ajouter(110);
         }
     }
-    if (egal(recepteur, "031BDN  ")) {
+    if (vaut(recepteur, "031BDN  ")) {
         const bool abatAdmis =
-            egal(typeVSE, "ABAT") && (egal(action, "CRE") || egal(action, "MOD") || egal(action, "INV"));
-        if (egal(emetteur, "PFOC01  ")) {
+            vaut(typeVSE, "ABAT") && (vaut(action, "CRE") || vaut(action, "MOD") || vaut(action, "INV"));
+        if (vaut(emetteur, "PFOC01  ")) {
             if (!demandeInfo) ajouter(111);
-        } else if (egal(emetteur, "NORM01  ") || egal(emetteur, "NORM02  ")) {
+        } else if (vaut(emetteur, "NORM01  ") || vaut(emetteur, "NORM02  ")) {
             if (!demandeInfo && !abatAdmis) ajouter(111);
         }
     }
-    if (egal(typeVSE, "FICH")) ajouter(109);
+    if (vaut(typeVSE, "FICH")) ajouter(109);
 
     int idx = ERR_AIGUILLAGE;
     ctx.err_aux = 0;
@@ -166,8 +181,7 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
         idx = chercherAiguillage(typeVSE);
         const sAiguillage& entree = tAiguillage[idx];
         if (entree.code != -1) {
-            viderCorps();
-            getvseChamps(entree.tabVerif, *entree.pLenTabVerif, vue, longueur, valCorpsVSE, visu);
+            couperCorps(entree.tabVerif, *entree.pLenTabVerif, vue, longueur, visu);
             n = verifChamps(ctx, visu, n, entree.tabVerif, *entree.pLenTabVerif, valCorpsVSE, action, "C");
             // The processing status: body columns 77 to 78 in every type but ERRE.
             char statut[3];
@@ -184,6 +198,7 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
     if (idx == ERR_AIGUILLAGE) {
         std::strcpy(valCorpsVSE[C1].valeur, "  ");
         std::strcpy(valCorpsVSE[C2].valeur, "            ");
+        if (corpsVideApres < C2 + 1) corpsVideApres = C2 + 1;
         std::strcpy(lien, "            ");
     } else {
         colonnes(vue, longueur, 65, 76, lien);
@@ -191,7 +206,7 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
 
     if (n == 0) {
         faireFinDeLigne(ctx.fp_emis, formatDuFichier);
-        if (!(egal(typeVSE, "ERRE") && egal(action, "ECQ"))) {
+        if (!(vaut(typeVSE, "ERRE") && vaut(action, "ECQ"))) {
             tampon[76] = telvarosRES();
             tampon[77] = '0';
         }
@@ -205,10 +220,10 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
     // EXP2 or RATA creation with the same link.
     ctx.existDependanceVSEerr = 0;
     if (dependanceVSE() == 1) {
-        if (egal(ctx.sauvTypeVSE, "CRE") && ctx.sauvCodeVSEerr == 0 &&
-            (egal(ctx.sauvCodeVSE, "EXP1") || egal(ctx.sauvCodeVSE, "EGET"))) {
-            const char* partenaire = egal(ctx.sauvCodeVSE, "EXP1") ? "EXP2" : "RATA";
-            if (!(egal(typeVSE, partenaire) && egal(action, "CRE") && egal(lien, ctx.sauvLienVSE))) {
+        if (vaut(ctx.sauvTypeVSE, "CRE") && ctx.sauvCodeVSEerr == 0 &&
+            (vaut(ctx.sauvCodeVSE, "EXP1") || vaut(ctx.sauvCodeVSE, "EGET"))) {
+            const char* partenaire = vaut(ctx.sauvCodeVSE, "EXP1") ? "EXP2" : "RATA";
+            if (!(egal(typeVSE, partenaire) && vaut(action, "CRE") && egal(lien, ctx.sauvLienVSE))) {
                 faireFinDeLigne(ctx.fp_erre, formatDuFichier);
                 ctx.fp_erre.ecrire(ctx.sauvTamponVSE, LONGUEUR_VSE);
                 ctx.existDependanceVSEerr = 1;
@@ -219,10 +234,10 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
     ctx.sauvCodeVSEerr = ctx.nbErreur;
     copierValeur(ctx.sauvCodeVSE, typeVSE, 4);
     copierValeur(ctx.sauvTypeVSE, action, 3);
-    if (dependanceVSE() == 1 && ctx.nbErreur == 0 && egal(action, "CRE") &&
-        (egal(typeVSE, "EXP1") || egal(typeVSE, "EGET"))) {
+    if (dependanceVSE() == 1 && ctx.nbErreur == 0 && vaut(action, "CRE") &&
+        (vaut(typeVSE, "EXP1") || vaut(typeVSE, "EGET"))) {
         copierValeur(ctx.sauvLienVSE, lien, 12);
-        faireTamponVSEERR(ctx, egal(typeVSE, "EXP1") ? 105 : 138, repondre(tampon, longueur, idx));
+        faireTamponVSEERR(ctx, vaut(typeVSE, "EXP1") ? 105 : 138, repondre(tampon, longueur, idx));
     }
     return ctx.nbErreur;
 }

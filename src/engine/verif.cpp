@@ -6,25 +6,25 @@
 
 namespace {
 
-// Obligation column selected by an action code: 0 CRE (and ECQ), 1 DEM,
-// 2 INV, 3 EDI, 4 MOD; -1 for any other code.
-int colonneObligation(const char* valE5) {
-    static const char* const actions[] = {"CRE", "DEM", "INV", "EDI", "MOD", "ECQ"};
-    for (int i = 0; i < 6; ++i) {
-        if (std::strcmp(valE5, actions[i]) == 0) return i == 5 ? 0 : i;
+// Obligation column of the rules selected by an action code: typeCRE for CRE
+// (and ECQ), typeDEM, typeINV, typeEDI, typeMOD; null for any other code.
+// Codes are 3 characters: the value is compared with each, whole, once it is
+// known to be 3 long.
+using ColonneObligation = int sCorps::*;
+ColonneObligation colonneObligation(const char* valE5) {
+    struct Action {
+        char code[4];
+        ColonneObligation colonne;
+    };
+    static constexpr Action actions[] = {
+        {"CRE", &sCorps::typeCRE}, {"DEM", &sCorps::typeDEM}, {"INV", &sCorps::typeINV},
+        {"EDI", &sCorps::typeEDI}, {"MOD", &sCorps::typeMOD}, {"ECQ", &sCorps::typeCRE},
+    };
+    if (valE5[0] == '\0' || valE5[1] == '\0' || valE5[2] == '\0' || valE5[3] != '\0') return nullptr;
+    for (const Action& a : actions) {
+        if (std::memcmp(valE5, a.code, 3) == 0) return a.colonne;
     }
-    return -1;
-}
-
-int obligation(const sCorps& regle, int colonne) {
-    switch (colonne) {
-    case 0: return regle.typeCRE;
-    case 1: return regle.typeDEM;
-    case 2: return regle.typeINV;
-    case 3: return regle.typeEDI;
-    case 4: return regle.typeMOD;
-    default: return -1;
-    }
+    return nullptr;
 }
 
 // Reports a faulty line (bad characters, wrong length) once per record.
@@ -42,13 +42,19 @@ int signalerDefautLigne(int& drapeau, int valeurDrapeau, int visu, const char* t
 }  // namespace
 
 void preparerVue(const char* ligne, int longueur, char* vue) {
-    for (int i = 0; i < longueur; ++i) vue[i] = ligne[i] == '\0' ? NUL_VU : ligne[i];
-    vue[longueur] = '\0';
+    const size_t n = static_cast<size_t>(longueur);
+    std::memcpy(vue, ligne, n);
+    vue[n] = '\0';
+    char* const fin = vue + n;
+    for (char* nul = static_cast<char*>(std::memchr(vue, '\0', n)); nul != nullptr;
+         nul = static_cast<char*>(std::memchr(nul + 1, '\0', static_cast<size_t>(fin - nul - 1)))) {
+        *nul = NUL_VU;
+    }
 }
 
-void getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longueur, valeurVSE* tValVSE,
-                  int visu) {
-    std::memcpy(xdebug, tampon, static_cast<size_t>(longueur) + 1);
+int getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longueur, valeurVSE* tValVSE,
+                 int visu) {
+    if (tampon != xdebug) std::memcpy(xdebug, tampon, static_cast<size_t>(longueur) + 1);
     int k = 0;
     for (int i = 0; i < lCorps; ++i) {
         const sCorps& regle = tCorps[i];
@@ -63,6 +69,7 @@ void getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int long
         ++k;
     }
     if (visu == dgVisu) std::fputc('\n', stdout);
+    return k;
 }
 
 int verifChamps(sExecution& ctx, int visu, int nbErreurPassee, const sCorps* pChamps, int lpChamps,
@@ -74,7 +81,7 @@ int verifChamps(sExecution& ctx, int visu, int nbErreurPassee, const sCorps* pCh
     n = signalerDefautLigne(ctx.codLong, 2, visu, "VSE trop court \n", 108, codeErreur, n);
     if (lpChamps <= 0) return n;
 
-    const int colonne = valE5 != nullptr ? colonneObligation(valE5) : 0;
+    const ColonneObligation colonne = valE5 != nullptr ? colonneObligation(valE5) : nullptr;
     int i = -1;
     for (int r = 0; r < lpChamps; ++r) {
         const sCorps& regle = pChamps[r];
@@ -83,7 +90,7 @@ int verifChamps(sExecution& ctx, int visu, int nbErreurPassee, const sCorps* pCh
         if (n > 9 || regle.pfVerif == nullptr) continue;
         char* valeur = valChampsVSE[i].valeur;
         if (valE5 != nullptr) {
-            const int code = obligation(regle, colonne);
+            const int code = colonne != nullptr ? regle.*colonne : -1;
             if (code == 1) {
                 if (visu == dgVisu) std::printf("verif ignoree! '%s'\n", valeur);
                 continue;

@@ -16,9 +16,11 @@ inline constexpr char NUL_VU = '\x7f';
 void preparerVue(const char* ligne, int longueur, char* vue);
 
 // Cuts the record `tampon` (longueur characters) into the slots of tValVSE,
-// one slot per rule that has columns, in table order. A field lying wholly or
-// partly past the end of a short record is cut short (empty when wholly past).
-void getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longueur, valeurVSE* tValVSE,
+// one slot per rule that has columns, in table order, and returns the number
+// of slots cut. A field lying wholly or partly past the end of a short record
+// is cut short (empty when wholly past). The record is first copied into
+// xdebug, unless tampon is xdebug itself.
+int getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longueur, valeurVSE* tValVSE,
                   int visu);
 
 // Runs the rules of a table over its slots and appends the error numbers to
