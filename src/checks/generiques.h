@@ -17,6 +17,11 @@ int estDansTable(const char* valeur, const void* sverif, int lenSverif);
 // The partner codes, then the first lenSverif strings of the table, in turn.
 int estDansTableParcours(const char* valeur, const void* sverif, int lenSverif);
 
+class IndexValeurs;
+// The index that estDansTable consults for a table read with lenSverif
+// strings (with the partner codes), or null when the table is scanned.
+const IndexValeurs* indexDeTable(const void* sverif, int lenSverif);
+
 
 // 1 when champ is empty or only blanks.
 int champVide(const char* champ);

@@ -1,5 +1,7 @@
 // The record-type switch table: record type code -> body rule table, and the
 // two body slots echoed in the error record of a rejected record.
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "engine/modele.h"
@@ -36,14 +38,25 @@ const sAiguillage tAiguillage[LEN_AIGUILLAGE] = {
 };
 
 int chercherAiguillage(const char* typeVSE) {
-    // Every record type is 4 characters: a value of another length matches
-    // none, and one of 4 is compared 4 bytes at a time.
+    // Every record type is 4 characters: a value of another length is none of
+    // them, and one of 4 is compared with each type as one 32-bit word.
     if (typeVSE[0] == '\0' || typeVSE[1] == '\0' || typeVSE[2] == '\0' || typeVSE[3] == '\0' ||
         typeVSE[4] != '\0') {
         return ERR_AIGUILLAGE;
     }
+    auto mot = [](const char* quatre) {
+        std::uint32_t m;
+        std::memcpy(&m, quatre, 4);
+        return m;
+    };
+    static const auto types = [&mot] {
+        std::array<std::uint32_t, ERR_AIGUILLAGE> t{};
+        for (int i = 0; i < ERR_AIGUILLAGE; ++i) t[static_cast<size_t>(i)] = mot(tAiguillage[i].nomVSE);
+        return t;
+    }();
+    const std::uint32_t cherche = mot(typeVSE);
     for (int i = 0; i < ERR_AIGUILLAGE; ++i) {
-        if (std::memcmp(tAiguillage[i].nomVSE, typeVSE, 4) == 0) return i;
+        if (types[static_cast<size_t>(i)] == cherche) return i;
     }
     return ERR_AIGUILLAGE;
 }

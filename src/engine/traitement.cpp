@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "checks/coherence.h"
 #include "checks/octets.h"
@@ -41,14 +42,48 @@ void colonnes(const char* vue, int longueur, int debut, int fin, char* destinati
     destination[n] = '\0';
 }
 
+// The rule tables of the header, the trailer, the FICH body and of every
+// entry of the switch table, compiled at the first record.
+struct Tables {
+    TableCompilee entete{tEntete, lEntete};
+    TableCompilee fin{tFin, lFin};
+    TableCompilee fich{tFich, lFich};
+    std::vector<TableCompilee> corps;  // by switch-table index; empty for the closing entry
+
+    Tables() {
+        corps.reserve(ERR_AIGUILLAGE);
+        for (int i = 0; i < ERR_AIGUILLAGE; ++i) corps.emplace_back(tAiguillage[i].tabVerif, *tAiguillage[i].pLenTabVerif);
+    }
+};
+
+const Tables& tables() {
+    static const Tables compilees;
+    return compilees;
+}
+
+// Cutting and checking go through the compiled tables, but through the
+// engine's own walk of the rules when the console trace asks for each rule.
+// The view cut is xdebug, which has the margin that couper() needs.
+static_assert(sizeof xdebug >= LONGUEUR_VSE + TableCompilee::MARGE_VUE);
+int couper(const TableCompilee& table, int visu, const char* vue, int longueur, valeurVSE* slots) {
+    if (visu == dgVisu) return getvseChamps(table.regles(), table.nombre(), vue, longueur, slots, visu);
+    return table.couper(vue, longueur, slots);
+}
+
+int verifier(sExecution& ctx, const TableCompilee& table, int visu, int n, valeurVSE* slots, const char* valE5,
+             const char* zone) {
+    if (visu != noVisu) return verifChamps(ctx, visu, n, table.regles(), table.nombre(), slots, valE5, zone);
+    return table.verifier(ctx, n, slots, valE5);
+}
+
 // Body slots from this one on are known to be empty.
 int corpsVideApres = NB_CORPS;
 
-// Cuts the body of the record with a rule table. Slots left over from an
-// earlier record must not leak into this one: those the table does not cut
-// are emptied, as far as an earlier record may have filled them.
-void couperCorps(const sCorps* tCorps, int lCorps, const char* vue, int longueur, int visu) {
-    const int coupes = getvseChamps(tCorps, lCorps, vue, longueur, valCorpsVSE, visu);
+// Cuts the body of the record. Slots left over from an earlier record must
+// not leak into this one: those the table does not cut are emptied, as far
+// as an earlier record may have filled them.
+void couperCorps(const TableCompilee& table, int visu, const char* vue, int longueur) {
+    const int coupes = couper(table, visu, vue, longueur, valCorpsVSE);
     for (int k = coupes; k < corpsVideApres; ++k) valCorpsVSE[k].valeur[0] = '\0';
     corpsVideApres = coupes;
 }
@@ -77,17 +112,16 @@ int premierEnregistrement(sExecution& ctx, char* tampon, int longueur, int visu,
         return -2;
     }
 
-    ctx.errFich = verifChamps(ctx, visu, ctx.nbErreur, tEntete, lEntete, valEnteteVSE, nullptr, "E");
-    couperCorps(tFich, lFich, vue, longueur, visu);
+    const Tables& t = tables();
+    ctx.errFich = verifier(ctx, t.entete, visu, ctx.nbErreur, valEnteteVSE, nullptr, "E");
+    couperCorps(t.fich, visu, vue, longueur);
     if (vaut(valCorpsVSE[C1].valeur, "                ")) {
         echouer(ctx, message::I099);
         return -2;
     }
     if (ctx.errFich <= 9) {
-        ctx.errFich = verifChamps(ctx, visu, ctx.errFich, tFich, lFich, valCorpsVSE, nullptr, "C");
-        if (ctx.errFich <= 9) {
-            ctx.errFich = verifChamps(ctx, visu, ctx.errFich, tFin, lFin, valFinVSE, nullptr, "F");
-        }
+        ctx.errFich = verifier(ctx, t.fich, visu, ctx.errFich, valCorpsVSE, nullptr, "C");
+        if (ctx.errFich <= 9) ctx.errFich = verifier(ctx, t.fin, visu, ctx.errFich, valFinVSE, nullptr, "F");
     }
     std::memcpy(valFichEnteteVSE, valEnteteVSE, sizeof valFichEnteteVSE);
     std::memcpy(valFichCorpsVSE, valCorpsVSE, sizeof valFichCorpsVSE);
@@ -135,8 +169,9 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
         std::fputs("|\n", stdout);
     }
     std::memset(ctx.codeErreur, 0, 10 * sizeof ctx.codeErreur[0]);
-    getvseChamps(tEntete, lEntete, vue, longueur, valEnteteVSE, visu);
-    getvseChamps(tFin, lFin, vue, longueur, valFinVSE, visu);
+    const Tables& t = tables();
+    couper(t.entete, visu, vue, longueur, valEnteteVSE);
+    couper(t.fin, visu, vue, longueur, valFinVSE);
 
     if (nombreDeVSE == 1) return premierEnregistrement(ctx, tampon, longueur, visu, vue);
 
@@ -177,18 +212,18 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
     int idx = ERR_AIGUILLAGE;
     ctx.err_aux = 0;
     if (n <= 9) {
-        n = verifChamps(ctx, visu, n, tEntete, lEntete, valEnteteVSE, nullptr, "E");
+        n = verifier(ctx, t.entete, visu, n, valEnteteVSE, nullptr, "E");
         idx = chercherAiguillage(typeVSE);
-        const sAiguillage& entree = tAiguillage[idx];
-        if (entree.code != -1) {
-            couperCorps(entree.tabVerif, *entree.pLenTabVerif, vue, longueur, visu);
-            n = verifChamps(ctx, visu, n, entree.tabVerif, *entree.pLenTabVerif, valCorpsVSE, action, "C");
+        if (tAiguillage[idx].code != -1) {
+            const TableCompilee& corps = t.corps[static_cast<size_t>(idx)];
+            couperCorps(corps, visu, vue, longueur);
+            n = verifier(ctx, corps, visu, n, valCorpsVSE, action, "C");
             // The processing status: body columns 77 to 78 in every type but ERRE.
             char statut[3];
             colonnes(vue, longueur, 77, 78, statut);
             ctx.err_aux = regleStatut(VARIANTE, emetteur, typeVSE, statut);
             if (ctx.err_aux > 0) ajouter(ctx.err_aux);
-            if (n <= 9) n = verifChamps(ctx, visu, n, tFin, lFin, valFinVSE, nullptr, "F");
+            if (n <= 9) n = verifier(ctx, t.fin, visu, n, valFinVSE, nullptr, "F");
         }
     }
     ctx.nbErreur = n;
