@@ -35,8 +35,8 @@ const TableDeReference kTables[] = {
 
 IndexValeurs::IndexValeurs(const tValAutorise* table, int nombre, std::span<const char* const> codesEnPlus) {
     const std::size_t total = (nombre > 0 ? static_cast<std::size_t>(nombre) : 0) + codesEnPlus.size();
-    cles_.reserve(total);
-    cases_.assign(capacitePour(total), -1);
+    cases_.assign(capacitePour(total), Case{});
+    textes_.reserve(total);
     masque_ = cases_.size() - 1;
     for (const char* code : codesEnPlus) inserer(code);
     for (int i = 0; i < nombre; ++i) inserer(table[i]);
@@ -71,17 +71,17 @@ void IndexValeurs::inserer(const char* texte) {
     decrire(texte, UINT32_MAX, cle, h);
     if (trouve(cle, h)) return;  // a repeated string
     std::uint64_t i = h & masque_;
-    while (cases_[i] >= 0) i = (i + 1) & masque_;
-    cases_[i] = static_cast<std::int32_t>(cles_.size());
-    cles_.push_back(cle);
+    while (cases_[i].longueur != Case::LIBRE) i = (i + 1) & masque_;
+    cases_[i] = {cle.tete, cle.longueur, static_cast<std::uint32_t>(textes_.size())};
+    textes_.push_back(texte);
     if (cle.longueur > longueurMax_) longueurMax_ = cle.longueur;
 }
 
 bool IndexValeurs::trouve(const Cle& cle, std::uint64_t h) const {
-    for (std::uint64_t i = h & masque_; cases_[i] >= 0; i = (i + 1) & masque_) {
-        const Cle& c = cles_[static_cast<std::size_t>(cases_[i])];
+    for (std::uint64_t i = h & masque_; cases_[i].longueur != Case::LIBRE; i = (i + 1) & masque_) {
+        const Case& c = cases_[i];
         if (c.tete == cle.tete && c.longueur == cle.longueur &&
-            (c.longueur <= 8 || std::memcmp(c.texte + 8, cle.texte + 8, c.longueur - 8) == 0)) {
+            (c.longueur <= 8 || std::memcmp(textes_[c.rang] + 8, cle.texte + 8, c.longueur - 8) == 0)) {
             return true;
         }
     }
@@ -103,9 +103,9 @@ RepertoireIndex::RepertoireIndex(std::span<const char* const> codesEnPlus) {
     for (const TableDeReference& t : tables) {
         const std::size_t masque = cases_.size() - 1;
         std::size_t i = caseDe(t.valeurs) & masque;
-        while (cases_[i].index >= 0) i = (i + 1) & masque;
-        cases_[i] = {t.valeurs, *t.nombre, static_cast<int>(index_.size())};
-        index_.emplace_back(t.valeurs, *t.nombre, codesEnPlus);
+        while (cases_[i].index != nullptr) i = (i + 1) & masque;
+        // index_ holds room for every table: its elements never move.
+        cases_[i] = {t.valeurs, *t.nombre, &index_.emplace_back(t.valeurs, *t.nombre, codesEnPlus)};
     }
 }
 

@@ -45,8 +45,17 @@ private:
     void inserer(const char* texte);
     bool trouve(const Cle& cle, std::uint64_t h) const;
 
-    std::vector<Cle> cles_;
-    std::vector<std::int32_t> cases_;  // open addressing: index into cles_, -1 when free
+    // Open addressing, the keys in the cases themselves: one memory access
+    // per probe, 4 cases per cache line. The strings themselves are only
+    // read for their bytes past the 8th.
+    struct Case {
+        static constexpr std::uint32_t LIBRE = UINT32_MAX;  // longueur of a free case
+        std::uint64_t tete = 0;
+        std::uint32_t longueur = LIBRE;
+        std::uint32_t rang = 0;  // of the string in textes_
+    };
+    std::vector<Case> cases_;
+    std::vector<const char*> textes_;
     std::uint64_t masque_ = 0;
     std::uint32_t longueurMax_ = 0;
 };
@@ -72,9 +81,9 @@ public:
     // strings, or null when there is none.
     const IndexValeurs* trouver(const void* table, int nombre) const {
         const std::size_t masque = cases_.size() - 1;
-        for (std::size_t i = caseDe(table) & masque; cases_[i].index >= 0; i = (i + 1) & masque) {
+        for (std::size_t i = caseDe(table) & masque; cases_[i].index != nullptr; i = (i + 1) & masque) {
             const Entree& e = cases_[i];
-            if (e.table == table && e.nombre == nombre) return &index_[static_cast<std::size_t>(e.index)];
+            if (e.table == table && e.nombre == nombre) return e.index;
         }
         return nullptr;
     }
@@ -83,7 +92,7 @@ private:
     struct Entree {
         const void* table = nullptr;
         int nombre = 0;
-        int index = -1;  // into index_, -1 when the case is free
+        const IndexValeurs* index = nullptr;  // into index_; null when the case is free
     };
     static std::size_t caseDe(const void* table) {
         // Tables are at least 8 bytes apart: the low bits of an address carry nothing.
