@@ -5,12 +5,14 @@
 // must answer the same whether it takes them (no trace) or not (-i).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "checks/coherence.h"
 #include "driver/execution.h"
 #include "engine/entete.h"
 #include "engine/traitement.h"
@@ -244,5 +246,39 @@ TEST(TablesCompilees, SwitchTableLookupByWholeType) {
     }
     for (const char* absent : {"", "A", "AB", "ABA", "FICH", "AVER", "LIST", "ZZZZ", "ABATT", "ABA\x7f"}) {
         EXPECT_EQ(chercherAiguillage(absent), ERR_AIGUILLAGE) << absent;
+    }
+}
+
+TEST(TablesCompilees, EmitterRuleAnsweredForEveryEstablishment) {
+    // traitement keeps the last answer of the emitter/establishment rule:
+    // records whose establishment changes, comes back, or is cut short must
+    // each get the rule's own answer (error 135 when it refuses).
+    for (const char* emetteur : {"350ARS  ", "001IPG  ", "NORM01  "}) {
+        auto ctx = std::make_unique<sExecution>();
+        std::string emis, erre;
+        effacerModele();
+        ctx->fp_emis.ouvrirMemoire(&emis);
+        ctx->fp_erre.ouvrirMemoire(&erre);
+        Vse f = fich(3);
+        f.e3 = emetteur;
+        std::string tampon = f.texte();
+        ASSERT_EQ(traitement(*ctx, tampon.data(), 256, noVisu, 1, TELVAROS_UNIX), 0);
+        int numero = 2;
+        for (const char* etablissement : {"086IPG  ", "086IPG  ", "001IPG  ", "001IPG  ", "086IPG  ", "014IPG  ",
+                                          "350ARS  ", "086IPG", "086IPG  ", "NORMABEV", "086IPG  "}) {
+            Vse e = entrValide();
+            e.e8 = etablissement;
+            tampon = e.texte();
+            if (std::strlen(etablissement) < 8) tampon = tampon.substr(0, 26 + std::strlen(etablissement));
+            ctx->codLong = tampon.size() < 256 ? 2 : 0;
+            ctx->codCaract = 0;
+            ctx->nbErreur = 0;
+            const int n = traitement(*ctx, tampon.data(), static_cast<int>(tampon.size()), noVisu, numero++,
+                                     TELVAROS_UNIX);
+            const bool refuse = std::find(ctx->codeErreur, ctx->codeErreur + std::min(n, 10), 135) !=
+                                ctx->codeErreur + std::min(n, 10);
+            EXPECT_EQ(refuse, fCoherenCCE(emetteur, valEnteteVSE[E8].valeur) == 0)
+                << emetteur << " / \"" << etablissement << '"';
+        }
     }
 }

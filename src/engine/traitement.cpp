@@ -24,6 +24,30 @@ bool vaut(const char* valeur, const char (&litteral)[N]) {
     return true;
 }
 
+// fCoherenCCE on the emitter of the file and the establishment of a record.
+// Its answer depends on nothing else, and for a regional emitter it scans
+// the table of pairs: the last answer is kept with the two values it was
+// given, which seldom change within a file.
+int coherenceEmetteur(const char* emetteur, const char* etablissement) {
+    constexpr int LARGEUR = 8;  // both are 8-column fields
+    static char dernierEmetteur[LARGEUR + 1];
+    static char dernierEtablissement[LARGEUR + 1];
+    static int derniereReponse = -1;
+    const bool memorisable =
+        longueurBornee(emetteur, LARGEUR + 1) <= LARGEUR && longueurBornee(etablissement, LARGEUR + 1) <= LARGEUR;
+    if (memorisable && derniereReponse >= 0 && egal(emetteur, dernierEmetteur) &&
+        egal(etablissement, dernierEtablissement)) {
+        return derniereReponse;
+    }
+    const int reponse = fCoherenCCE(emetteur, etablissement);
+    if (memorisable) {
+        copierDebut(emetteur, LARGEUR, dernierEmetteur);
+        copierDebut(etablissement, LARGEUR, dernierEtablissement);
+        derniereReponse = reponse;
+    }
+    return reponse;
+}
+
 // Partners whose records are admitted towards the central receiver.
 bool estPartenaireNational(const char* emetteur) {
     return vaut(emetteur, "NORM01  ") || vaut(emetteur, "NORM02  ") || vaut(emetteur, "PFOC01  ");
@@ -185,7 +209,7 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
     };
 
     // Partner rules, on the emitter and receiver of the FICH record.
-    if (vaut(VARIANTE, "TELVAROS  ") && fCoherenCCE(emetteur, valEnteteVSE[E8].valeur) == 0) ajouter(135);
+    if (vaut(VARIANTE, "TELVAROS  ") && coherenceEmetteur(emetteur, valEnteteVSE[E8].valeur) == 0) ajouter(135);
     const bool demandeInfo = vaut(typeVSE, "INFO") && vaut(action, "DEM");
     if (demandeInfo) {
         if (!vaut(emetteur, "NORM02  ") && !vaut(emetteur, "PFOC01  ")) ajouter(110);
