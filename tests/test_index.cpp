@@ -194,6 +194,18 @@ TEST(Index, LongEmptyRepeatedAndSharedPrefixStrings) {
         EXPECT_EQ(prefixes.contient(textes[i].c_str()), i % 2 == 0) << textes[i];
     }
 
+    // Two-character strings, printable or not, with values of 2 characters
+    // on either side of the printable range.
+    const tValAutorise paires[] = {"AB", "~~", "  ", "\xc9T", "ABC"};
+    for (int n = 0; n <= 5; ++n) {
+        const IndexValeurs index(paires, n, {});
+        for (const std::string& v : {std::string("AB"), std::string("AC"), std::string("~~"), std::string("  "),
+                                     std::string("\xc9T"), std::string("\x1f "), std::string(" \x7f"),
+                                     std::string("\x7f\x7f"), std::string("A"), std::string("ABC")}) {
+            EXPECT_EQ(index.contient(copie(v).get()), parcours(v, paires, n, false)) << n << " \"" << v << '"';
+        }
+    }
+
     // No string at all: nothing is a member, not even the empty value.
     const IndexValeurs vide(nullptr, 0, {});
     EXPECT_FALSE(vide.contient(""));

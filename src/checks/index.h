@@ -56,6 +56,13 @@ private:
     };
     std::vector<Case> cases_;
     std::vector<const char*> textes_;
+
+    // Strings of 2 characters (country, department and breed codes) are also
+    // held as one bit per pair of printable characters, when all of them are
+    // printable: a value of 2 characters is then answered there.
+    static constexpr unsigned NB_IMPRIMABLES = 126 - 32 + 1;
+    bool pairesDirectes_ = true;
+    std::vector<std::uint64_t> paires_;  // empty when no string has 2 characters
     std::uint64_t masque_ = 0;
     std::uint32_t longueurMax_ = 0;
 };
