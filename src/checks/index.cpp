@@ -75,6 +75,11 @@ void IndexValeurs::inserer(const char* texte) {
     cases_[i] = {cle.tete, cle.longueur, static_cast<std::uint32_t>(textes_.size())};
     textes_.push_back(texte);
     if (cle.longueur > longueurMax_) longueurMax_ = cle.longueur;
+    if (cle.longueur == 0) contientVide_ = true;
+    if (cle.longueur == 1) {
+        const auto a = static_cast<unsigned char>(texte[0]);
+        unCaractere_[a / 64] |= std::uint64_t{1} << (a % 64);
+    }
     if (cle.longueur == 2) {
         const unsigned a = static_cast<unsigned char>(texte[0]) - 32u;
         const unsigned b = static_cast<unsigned char>(texte[1]) - 32u;
@@ -99,14 +104,7 @@ bool IndexValeurs::trouve(const Cle& cle, std::uint64_t h) const {
     return false;
 }
 
-bool IndexValeurs::contient(const char* valeur) const {
-    if (pairesDirectes_ && valeur[0] != '\0' && valeur[1] != '\0' && valeur[2] == '\0') {
-        const unsigned a = static_cast<unsigned char>(valeur[0]) - 32u;
-        const unsigned b = static_cast<unsigned char>(valeur[1]) - 32u;
-        if (a >= NB_IMPRIMABLES || b >= NB_IMPRIMABLES || paires_.empty()) return false;
-        const unsigned bit = a * NB_IMPRIMABLES + b;
-        return (paires_[bit / 64] >> (bit % 64)) & 1;
-    }
+bool IndexValeurs::contientParHachage(const char* valeur) const {
     Cle cle;
     std::uint64_t h = 0;
     return decrire(valeur, longueurMax_, cle, h) && trouve(cle, h);

@@ -25,8 +25,22 @@ public:
 
     // True when valeur equals one of the strings. Reads the value up to its
     // terminating NUL, and past its 8th byte no further than one byte beyond
-    // the length of the longest string.
-    bool contient(const char* valeur) const;
+    // the length of the longest string. Values of up to 2 characters, the
+    // most frequent, are answered here from sets of bits.
+    bool contient(const char* valeur) const {
+        const auto a = static_cast<unsigned char>(valeur[0]);
+        if (a == 0) return contientVide_;
+        const auto b = static_cast<unsigned char>(valeur[1]);
+        if (b == 0) return (unCaractere_[a / 64] >> (a % 64)) & 1;
+        if (valeur[2] == '\0' && pairesDirectes_) {
+            const unsigned i = a - 32u;
+            const unsigned j = b - 32u;
+            if (i >= NB_IMPRIMABLES || j >= NB_IMPRIMABLES || paires_.empty()) return false;
+            const unsigned bit = i * NB_IMPRIMABLES + j;
+            return (paires_[bit / 64] >> (bit % 64)) & 1;
+        }
+        return contientParHachage(valeur);
+    }
 
 private:
     // A string as it is compared: its length, its first 8 bytes (zeros
@@ -44,6 +58,7 @@ private:
     static bool decrire(const char* texte, std::uint32_t longueurMax, Cle& cle, std::uint64_t& h);
     void inserer(const char* texte);
     bool trouve(const Cle& cle, std::uint64_t h) const;
+    bool contientParHachage(const char* valeur) const;
 
     // Open addressing, the keys in the cases themselves: one memory access
     // per probe, 4 cases per cache line. The strings themselves are only
@@ -57,10 +72,13 @@ private:
     std::vector<Case> cases_;
     std::vector<const char*> textes_;
 
-    // Strings of 2 characters (country, department and breed codes) are also
-    // held as one bit per pair of printable characters, when all of them are
-    // printable: a value of 2 characters is then answered there.
+    // The empty string, the strings of 1 character (one bit per byte value)
+    // and those of 2 characters (country, department and breed codes: one bit
+    // per pair of printable characters, when all of them are printable) are
+    // also held apart, and values of those lengths are answered there.
     static constexpr unsigned NB_IMPRIMABLES = 126 - 32 + 1;
+    bool contientVide_ = false;
+    std::uint64_t unCaractere_[4] = {};
     bool pairesDirectes_ = true;
     std::vector<std::uint64_t> paires_;  // empty when no string has 2 characters
     std::uint64_t masque_ = 0;
