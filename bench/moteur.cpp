@@ -5,8 +5,12 @@
 // records per second (items_per_second).
 //
 //   telvaros_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+//   telvaros_bench --passes valides/NAIS/MOD 1000   (no timing: for callgrind)
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -132,43 +136,65 @@ std::vector<std::pair<std::string, Enregistrement>> fautifs(const std::string& e
     };
 }
 
-void enregistrer() {
+// A set of records processed in turn by one benchmark.
+struct Jeu {
+    std::string nom;
+    std::vector<Enregistrement> enregistrements;
+    bool valides;
+};
+
+std::vector<Jeu> jeux() {
     const std::vector<Enregistrement> tous = exemples();
+    std::vector<Jeu> resultat;
 
     // Valid records by type and action (columns 22-25 and 19-21).
-    std::vector<std::string> cles;
     for (const Enregistrement& e : tous) {
-        const std::string cle = e.texte.substr(21, 4) + "/" + e.texte.substr(18, 3);
-        bool connue = false;
-        for (const std::string& c : cles) connue = connue || c == cle;
-        if (!connue) cles.push_back(cle);
+        const std::string nom = "valides/" + e.texte.substr(21, 4) + "/" + e.texte.substr(18, 3);
+        auto jeu = std::find_if(resultat.begin(), resultat.end(), [&nom](const Jeu& j) { return j.nom == nom; });
+        if (jeu == resultat.end()) jeu = resultat.insert(resultat.end(), Jeu{nom, {}, true});
+        jeu->enregistrements.push_back(e);
     }
-    for (const std::string& cle : cles) {
-        std::vector<Enregistrement> choisis;
-        for (const Enregistrement& e : tous) {
-            if (e.texte.substr(21, 4) + "/" + e.texte.substr(18, 3) == cle) choisis.push_back(e);
-        }
-        benchmark::RegisterBenchmark(("valides/" + cle).c_str(), [choisis](benchmark::State& s) {
-            traiterEnBoucle(s, choisis, true);
-        });
-    }
-    benchmark::RegisterBenchmark("valides/melange", [tous](benchmark::State& s) { traiterEnBoucle(s, tous, true); });
+    resultat.push_back({"valides/melange", tous, true});
 
     std::string entr;
     for (const Enregistrement& e : tous) {
         if (entr.empty() && e.texte.compare(18, 7, "CREENTR") == 0) entr = e.texte;
     }
-    for (const auto& [nom, e] : fautifs(entr)) {
-        benchmark::RegisterBenchmark(("erreurs/" + nom).c_str(), [e = e](benchmark::State& s) {
-            traiterEnBoucle(s, {e}, false);
-        });
+    for (const auto& [nom, e] : fautifs(entr)) resultat.push_back({"erreurs/" + nom, {e}, false});
+    return resultat;
+}
+
+// Without timing: processes n records of one set, so that an instruction
+// count (valgrind --tool=callgrind) can be taken; the difference between the
+// counts for two values of n, divided by their difference, is the cost of a
+// record.
+int passes(const Jeu& jeu, long n) {
+    Moteur moteur(fichExemple());
+    int erreurs = 0;
+    for (long i = 0; i < n; ++i) {
+        const Enregistrement& e = jeu.enregistrements[static_cast<size_t>(i) % jeu.enregistrements.size()];
+        erreurs += moteur.traiter(e, 2) != 0;
     }
+    std::printf("%s: %ld records, %d refused\n", jeu.nom.c_str(), n, erreurs);
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    enregistrer();
+    const std::vector<Jeu> tous = jeux();
+    if (argc == 4 && std::strcmp(argv[1], "--passes") == 0) {
+        for (const Jeu& jeu : tous) {
+            if (jeu.nom == argv[2]) return passes(jeu, std::atol(argv[3]));
+        }
+        std::fprintf(stderr, "no benchmark named %s\n", argv[2]);
+        return 1;
+    }
+    for (const Jeu& jeu : tous) {
+        benchmark::RegisterBenchmark(jeu.nom.c_str(), [&jeu](benchmark::State& s) {
+            traiterEnBoucle(s, jeu.enregistrements, jeu.valides);
+        });
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
