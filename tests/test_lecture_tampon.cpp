@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -160,7 +161,11 @@ TEST(LectureTampon, LinesAsReadCharacterByCharacter) {
         std::string(40, 'A') + "\r" + std::string(40, 'B') + "\n",
         std::string(100000, 'A') + "\n",
     };
-    for (const std::string& c : cas) comparerEnMemoire(c, "\"" + c.substr(0, 40) + "\" (" + std::to_string(c.size()) + ")");
+    for (const std::string& c : cas) {
+        std::ostringstream nom;
+        nom << '"' << c.substr(0, 40) << "\" (" << c.size() << " bytes)";
+        comparerEnMemoire(c, nom.str());
+    }
 
     std::mt19937 alea(17);
     for (int i = 0; i < 300; ++i) comparerEnMemoire(aleatoire(alea, alea() % 3000), "random input " + std::to_string(i));
@@ -180,10 +185,15 @@ TEST(LectureTampon, BufferBoundariesAndReadErrors) {
     int n = 0;
     for (const size_t position : {BORD - 300, BORD - 2, BORD - 1, BORD, BORD + 1}) {
         for (const std::string& sequence : sequences) {
-            const std::string contenu = remplissage.substr(0, position) + sequence + "FIN\r\n" + remplissage.substr(0, 500);
-            const std::string nom = "f" + std::to_string(n++);
+            std::string contenu(remplissage, 0, position);
+            contenu.append(sequence).append("FIN\r\n").append(remplissage, 0, 500);
+            std::ostringstream fichier;
+            fichier << 'f' << n++;
+            const std::string nom = fichier.str();
             rep.ecrire(nom, contenu);
-            const std::string cas = "sequence at " + std::to_string(position) + " in " + nom;
+            std::ostringstream description;
+            description << "sequence at " << position << " in " << nom;
+            const std::string cas = description.str();
             {
                 auto ctx = std::make_unique<sExecution>();
                 ASSERT_TRUE(ctx->fp_recu.ouvrir((rep / nom).c_str()));
