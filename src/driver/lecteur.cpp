@@ -50,10 +50,6 @@ int finDeFichier(sExecution& ctx) {
     return faireVSEFICH(ctx, ctx.nbVSE_Err, nombre, ctx.formatDuFichier);
 }
 
-}  // namespace
-
-namespace {
-
 bool estImprimable(unsigned char c) { return c >= 32 && c <= 126; }
 
 // First byte of [p, fin) outside the printable range 32 to 126, or fin. Line

@@ -25,7 +25,7 @@ void preparerVue(const char* ligne, int longueur, char* vue);
 // is cut short (empty when wholly past). The record is first copied into
 // xdebug, unless tampon is xdebug itself.
 int getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longueur, valeurVSE* tValVSE,
-                  int visu);
+                 int visu);
 
 // Runs the rules of a table over its slots and appends the error numbers to
 // ctx.codeErreur, from nbErreurPassee on, at most 10 in all; returns the new
