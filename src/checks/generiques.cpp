@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "checks/dates.h"
+#include "checks/index.h"
 #include "checks/octets.h"
 #include "reference/valautorise.h"
 
@@ -15,7 +16,7 @@ const char* const codesPartenaires[] = {"NORMABEV", "NORM01  ", "NORM02  ", "PFO
 // Record types allowed with each action code of header slot E5. ECQ admits
 // every record type and has no list of its own (null table).
 struct ActionTypes {
-    const char* action;
+    char action[4];
     const tValAutorise* types;
     const int* nbTypes;
 };
@@ -29,9 +30,24 @@ const ActionTypes typesParAction[] = {
     {"INF", tE6INF, &LentE6INF},
 };
 
+// The reference tables, each indexed with the partner codes.
+const RepertoireIndex& indexDesTables() {
+    static const RepertoireIndex repertoire(codesPartenaires);
+    return repertoire;
+}
+
 }  // namespace
 
 int estDansTable(const char* valeur, const void* sverif, int lenSverif) {
+    if (const IndexValeurs* index = indexDesTables().trouver(sverif, lenSverif)) return index->contient(valeur);
+    return estDansTableParcours(valeur, sverif, lenSverif);
+}
+
+const IndexValeurs* indexDeTable(const void* sverif, int lenSverif) {
+    return indexDesTables().trouver(sverif, lenSverif);
+}
+
+int estDansTableParcours(const char* valeur, const void* sverif, int lenSverif) {
     for (const char* partenaire : codesPartenaires) {
         if (std::strcmp(valeur, partenaire) == 0) return 1;
     }
@@ -73,8 +89,10 @@ int fVerifAucunBlanc_SD(const char*, char* champ, const void*, int) {
 }
 
 int fVerifDepE6(const char* dependance, char* champ, const void*, int) {
+    // Action codes are 3 characters: a value of another length is none of them.
+    if (longueurBornee(dependance, 4) != 3) return 0;
     for (const ActionTypes& entree : typesParAction) {
-        if (std::strcmp(dependance, entree.action) != 0) continue;
+        if (std::memcmp(dependance, entree.action, 3) != 0) continue;
         if (entree.types == nullptr) return 1;
         return estDansTable(champ, entree.types, *entree.nbTypes);
     }

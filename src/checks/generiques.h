@@ -11,7 +11,16 @@ int fVerifDepE6(const char* dependance, char* champ, const void* sverif, int len
 
 // List membership of a value that is not a rule's field (a key cut from a
 // value, a code read from another slot): same answer as fVerifValAut.
+// The tables of valautorise.h are looked up in their index, any other table
+// is scanned by estDansTableParcours; both give the same answers.
 int estDansTable(const char* valeur, const void* sverif, int lenSverif);
+// The partner codes, then the first lenSverif strings of the table, in turn.
+int estDansTableParcours(const char* valeur, const void* sverif, int lenSverif);
+
+class IndexValeurs;
+// The index that estDansTable consults for a table read with lenSverif
+// strings (with the partner codes), or null when the table is scanned.
+const IndexValeurs* indexDeTable(const void* sverif, int lenSverif);
 
 
 // 1 when champ is empty or only blanks.

@@ -177,7 +177,6 @@ bool FichierEntree::ouvrir(const char* chemin) {
     erreur_ = false;
     donnees_ = tampon_;
     position_ = rempli_ = 0;
-    remis_ = -1;
     return true;
 }
 
@@ -188,20 +187,18 @@ void FichierEntree::ouvrirMemoire(const char* octets, size_t longueur) {
     donnees_ = octets;
     position_ = 0;
     rempli_ = longueur;
-    remis_ = -1;
 }
 
-int FichierEntree::remplir() {
-    if (fd_ < 0 || erreur_) return erreur_ ? ERREUR : FIN;
+bool FichierEntree::remplir() {
+    if (fd_ < 0 || erreur_) return false;
     const ssize_t lu = ops::lire(fd_, tampon_, sizeof tampon_);
     if (lu < 0) {
         erreur_ = true;
-        return ERREUR;
+        return false;
     }
-    if (lu == 0) return FIN;
-    position_ = 1;
+    position_ = 0;
     rempli_ = static_cast<size_t>(lu);
-    return static_cast<unsigned char>(tampon_[0]);
+    return lu > 0;
 }
 
 bool FichierEntree::fermer() {

@@ -63,11 +63,11 @@ void remettreAZero();
 
 }  // namespace ops
 
-// Input stream read one byte at a time, with one byte of push-back.
+// Input stream read through its buffer: a reader scans the unread bytes in
+// place and says how many it has consumed.
 class FichierEntree {
 public:
-    static constexpr int FIN = -1;     // end of the input
-    static constexpr int ERREUR = -2;  // read error
+    static constexpr long ERREUR = -2;  // read error
 
     FichierEntree() = default;
     FichierEntree(const FichierEntree&) = delete;
@@ -79,20 +79,21 @@ public:
     void ouvrirMemoire(const char* octets, size_t longueur);
     bool estOuvert() const { return ouvert_; }
 
-    int lireCar() {
-        if (remis_ >= 0) {
-            const int c = remis_;
-            remis_ = -1;
-            return c;
-        }
-        if (position_ < rempli_) return static_cast<unsigned char>(donnees_[position_++]);
-        return remplir();
+    // The unread bytes, read from the file when none is left: points *octets
+    // at them and returns how many; 0 at the end of the input, ERREUR when
+    // the file cannot be read (and from then on).
+    long disponibles(const char** octets) {
+        if (position_ == rempli_ && !remplir()) return erreur_ ? ERREUR : 0;
+        *octets = donnees_ + position_;
+        return static_cast<long>(rempli_ - position_);
     }
-    void remettre(int c) { remis_ = c; }
+    // Consumes the first n of the bytes that disponibles() returned.
+    void consommer(size_t n) { position_ += n; }
     bool fermer();
 
 private:
-    int remplir();
+    // Refills the buffer; false at the end of the input or on a read error.
+    bool remplir();
 
     int fd_ = -1;
     bool ouvert_ = false;
@@ -100,7 +101,6 @@ private:
     const char* donnees_ = nullptr;
     size_t position_ = 0;
     size_t rempli_ = 0;
-    int remis_ = -1;
     char tampon_[1 << 16];
 };
 

@@ -1,5 +1,8 @@
 // The record-type switch table: record type code -> body rule table, and the
 // two body slots echoed in the error record of a rejected record.
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "engine/modele.h"
@@ -36,8 +39,31 @@ const sAiguillage tAiguillage[LEN_AIGUILLAGE] = {
 };
 
 int chercherAiguillage(const char* typeVSE) {
-    for (int i = 0; i < ERR_AIGUILLAGE; ++i) {
-        if (std::strcmp(tAiguillage[i].nomVSE, typeVSE) == 0) return i;
+    // Every record type is 4 characters: a value of another length is none of
+    // them, and one of 4 is looked up as one 32-bit word among the types
+    // sorted once (the names are distinct, so the first equal entry is the
+    // only one).
+    if (typeVSE[0] == '\0' || typeVSE[1] == '\0' || typeVSE[2] == '\0' || typeVSE[3] == '\0' ||
+        typeVSE[4] != '\0') {
+        return ERR_AIGUILLAGE;
     }
-    return ERR_AIGUILLAGE;
+    struct Type {
+        std::uint32_t mot;
+        int index;
+        bool operator<(const Type& autre) const { return mot < autre.mot; }
+    };
+    auto mot = [](const char* quatre) {
+        std::uint32_t m;
+        std::memcpy(&m, quatre, 4);
+        return m;
+    };
+    static const auto types = [&mot] {
+        std::array<Type, ERR_AIGUILLAGE> t{};
+        for (int i = 0; i < ERR_AIGUILLAGE; ++i) t[static_cast<size_t>(i)] = {mot(tAiguillage[i].nomVSE), i};
+        std::sort(t.begin(), t.end());
+        return t;
+    }();
+    const Type cherche{mot(typeVSE), 0};
+    const auto trouve = std::lower_bound(types.begin(), types.end(), cherche);
+    return trouve != types.end() && trouve->mot == cherche.mot ? trouve->index : ERR_AIGUILLAGE;
 }

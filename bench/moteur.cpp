@@ -1,0 +1,203 @@
+// Engine throughput: traitement over records already in memory, as the main
+// loop hands them over, with both outputs discarded. One benchmark per record
+// type and action of the example files (valid records), one over the mixed
+// example file, and one per kind of faulty record. Every benchmark reports
+// records per second (items_per_second).
+//
+//   telvaros_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+//   telvaros_bench --passes valides/NAIS/MOD 1000   (no timing: for callgrind)
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "driver/execution.h"
+#include "driver/sorties.h"
+#include "engine/modele.h"
+#include "engine/traitement.h"
+
+namespace {
+
+std::vector<std::string> lignesExemple(const std::string& nom) {
+    std::ifstream f(std::string(TELVAROS_SOURCE) + "/examples/" + nom, std::ios::binary);
+    if (!f) throw std::runtime_error("cannot read examples/" + nom);
+    std::vector<std::string> lignes;
+    for (std::string ligne; std::getline(f, ligne);) lignes.push_back(ligne);
+    return lignes;
+}
+
+// One record as the reader delivers it: its bytes and its line faults.
+struct Enregistrement {
+    std::string texte;
+    int codLong = 0;
+    int codCaract = 0;
+
+    explicit Enregistrement(std::string t) : texte(std::move(t)) {
+        if (texte.size() > LONGUEUR_VSE) {
+            texte.resize(LONGUEUR_VSE);
+            codLong = 1;
+        } else if (texte.size() < LONGUEUR_VSE) {
+            codLong = 2;
+        }
+        for (const char c : texte) {
+            if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) codCaract = 1;
+        }
+    }
+};
+
+// A run whose FICH record has been processed and whose outputs are discarded.
+class Moteur {
+public:
+    explicit Moteur(const std::string& fich) : ctx_(std::make_unique<sExecution>()) {
+        effacerModele();
+        prepareVSEDate(ctx_->VSEDate);
+        ctx_->fp_emis.ouvrirNul();
+        ctx_->fp_erre.ouvrirNul();
+        ctx_->formatDuFichier = TELVAROS_UNIX;
+        if (traiter(Enregistrement(fich), 1) != 0) throw std::runtime_error("the FICH record is refused");
+    }
+
+    // Processes one record as line `numero` and returns its error count.
+    int traiter(const Enregistrement& e, int numero) {
+        char tampon[LONGUEUR_VSE + 1];
+        std::memcpy(tampon, e.texte.data(), e.texte.size());
+        tampon[e.texte.size()] = '\0';
+        ctx_->codLong = e.codLong;
+        ctx_->codCaract = e.codCaract;
+        ctx_->nbErreur = 0;
+        return traitement(*ctx_, tampon, static_cast<int>(e.texte.size()), noVisu, numero, TELVAROS_UNIX);
+    }
+
+private:
+    std::unique_ptr<sExecution> ctx_;
+};
+
+std::string fichExemple() { return lignesExemple("exemple.vse").front(); }
+
+// Processes the records in turn, over and over; `valides` says whether every
+// record must be accepted or every record refused.
+void traiterEnBoucle(benchmark::State& state, const std::vector<Enregistrement>& enregistrements, bool valides) {
+    Moteur moteur(fichExemple());
+    for (const Enregistrement& e : enregistrements) {
+        const int n = moteur.traiter(e, 2);
+        if ((n == 0) != valides) {
+            state.SkipWithError(valides ? "a record meant to be valid is refused"
+                                        : "a record meant to be faulty is accepted");
+            return;
+        }
+    }
+    size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(moteur.traiter(enregistrements[i], 2));
+        if (++i == enregistrements.size()) i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// Records of the example files, without the FICH records.
+std::vector<Enregistrement> exemples() {
+    std::vector<Enregistrement> tous;
+    for (const char* nom : {"exemple.vse", "entrees-sorties.vse", "naissances.vse"}) {
+        for (const std::string& ligne : lignesExemple(nom)) {
+            if (ligne.compare(21, 4, "FICH") != 0) tous.emplace_back(ligne);
+        }
+    }
+    return tous;
+}
+
+// Faulty variants of a valid ENTR creation, one per kind of fault.
+std::vector<std::pair<std::string, Enregistrement>> fautifs(const std::string& entr) {
+    auto variante = [&](int colonne, const std::string& valeur) {
+        std::string t = entr;
+        t.replace(static_cast<size_t>(colonne - 1), valeur.size(), valeur);
+        return t;
+    };
+    std::string dixErreurs = variante(63, "ZZ");
+    dixErreurs = dixErreurs.substr(0, 62) + std::string(168, '#') + dixErreurs.substr(230);
+    std::string controle = entr;
+    controle[150] = '\t';
+    return {
+        {"pays_inconnu", Enregistrement(variante(63, "ZZ"))},
+        {"date_invalide", Enregistrement(variante(79, "31022024"))},
+        {"type_inconnu", Enregistrement(variante(22, "XXXX"))},
+        {"action_inconnue", Enregistrement(variante(19, "ANN"))},
+        {"ligne_courte", Enregistrement(entr.substr(0, 120))},
+        {"ligne_longue", Enregistrement(entr + "EN TROP")},
+        {"caractere_de_controle", Enregistrement(controle)},
+        {"dix_erreurs", Enregistrement(dixErreurs)},
+    };
+}
+
+// A set of records processed in turn by one benchmark.
+struct Jeu {
+    std::string nom;
+    std::vector<Enregistrement> enregistrements;
+    bool valides;
+};
+
+std::vector<Jeu> jeux() {
+    const std::vector<Enregistrement> tous = exemples();
+    std::vector<Jeu> resultat;
+
+    // Valid records by type and action (columns 22-25 and 19-21).
+    for (const Enregistrement& e : tous) {
+        const std::string nom = "valides/" + e.texte.substr(21, 4) + "/" + e.texte.substr(18, 3);
+        auto jeu = std::find_if(resultat.begin(), resultat.end(), [&nom](const Jeu& j) { return j.nom == nom; });
+        if (jeu == resultat.end()) jeu = resultat.insert(resultat.end(), Jeu{nom, {}, true});
+        jeu->enregistrements.push_back(e);
+    }
+    resultat.push_back({"valides/melange", tous, true});
+
+    std::string entr;
+    for (const Enregistrement& e : tous) {
+        if (entr.empty() && e.texte.compare(18, 7, "CREENTR") == 0) entr = e.texte;
+    }
+    for (const auto& [nom, e] : fautifs(entr)) resultat.push_back({"erreurs/" + nom, {e}, false});
+    return resultat;
+}
+
+// Without timing: processes n records of one set, so that an instruction
+// count (valgrind --tool=callgrind) can be taken; the difference between the
+// counts for two values of n, divided by their difference, is the cost of a
+// record.
+int passes(const Jeu& jeu, long n) {
+    Moteur moteur(fichExemple());
+    int erreurs = 0;
+    for (long i = 0; i < n; ++i) {
+        const Enregistrement& e = jeu.enregistrements[static_cast<size_t>(i) % jeu.enregistrements.size()];
+        erreurs += moteur.traiter(e, 2) != 0;
+    }
+    std::printf("%s: %ld records, %d refused\n", jeu.nom.c_str(), n, erreurs);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<Jeu> tous = jeux();
+    if (argc == 4 && std::strcmp(argv[1], "--passes") == 0) {
+        for (const Jeu& jeu : tous) {
+            if (jeu.nom == argv[2]) return passes(jeu, std::atol(argv[3]));
+        }
+        std::fprintf(stderr, "no benchmark named %s\n", argv[2]);
+        return 1;
+    }
+    for (const Jeu& jeu : tous) {
+        benchmark::RegisterBenchmark(jeu.nom.c_str(), [&jeu](benchmark::State& s) {
+            traiterEnBoucle(s, jeu.enregistrements, jeu.valides);
+        });
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
