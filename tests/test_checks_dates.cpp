@@ -411,3 +411,14 @@ TEST(ChecksDates, ShortValuesAreRefusedByEveryDateCheck) {
 }
 
 }  // namespace
+
+// A cut-off read from a buffer whose content changes is read anew each time.
+TEST(ChecksDates, CutOffReadAnewFromAReusedBuffer) {
+    char seuil[9] = "01071999";
+    const char date[] = "30061999";
+    EXPECT_EQ(fVTABP(date, seuil), 0);
+    std::memcpy(seuil, "01061999", 9);
+    EXPECT_EQ(fVTABP(date, seuil), 1);
+    EXPECT_EQ(fVTABP(date, P6[0]), 0);
+    EXPECT_EQ(fVTABP("01071999", P6[0]), 1);
+}

@@ -142,6 +142,8 @@ TEST(Tables, LargeursDesMotifsDeBlancs) {
         EXPECT_EQ(std::strlen(c.t[0]), c.largeur);
         EXPECT_EQ(std::string(c.t[0]).find_first_not_of(' ', c.t == NB ? 2 : 0), std::string::npos);
     }
+    // Department codes are all 2 characters: a prefix lookup is a whole-value lookup.
+    for (int i = 0; i < LenTD; ++i) EXPECT_EQ(std::strlen(TD[i]), 2u) << i;
     EXPECT_STREQ(ET12[0], "************");
     EXPECT_STREQ(HuitBlancsFal[1], "********");
 }

@@ -75,9 +75,9 @@ int fVTABP8(const char* dependance, char* champ, const void* sverif, int lenSver
 
 int fVDIFFNULLP(const char* dependance, char* champ, const void*, int, const char* p) {
     if (tropLong(champ)) return 0;
-    // From the cut-off on, the field must be filled in.
-    if (!fVTABP(dependance, p)) return 1;
-    return contientNonBlanc(champ);
+    // From the cut-off on, the field must be filled in (a filled field
+    // passes whatever the date).
+    return contientNonBlanc(champ) || !fVTABP(dependance, p);
 }
 
 int fVDIFFNULLP5(const char* dependance, char* champ, const void* sverif, int lenSverif) {

@@ -1,6 +1,7 @@
 // Date and time checks.
 #include "checks/dates.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "checks/generiques.h"
@@ -15,20 +16,39 @@ constexpr int LONGUEUR_HEURE = 6;
 constexpr char DATE_BLANCHE[] = "        ";
 constexpr char FIN_SANS_LIMITE[] = "TOUJOURS";
 
-// Writes the first 8 characters of a DDMMYYYY date as YYYYMMDD, optionally
-// reading blanks as '0'. Positions past the end of a shorter value hold NUL,
-// which is neither a digit nor a blank and orders before both.
-void versAAAAMMJJ(const char* jjmmaaaa, char aaaammjj[8], bool blancsEnZeros) {
-    char source[8] = {};
-    for (int i = 0; i < 8 && jjmmaaaa[i] != '\0'; ++i) source[i] = jjmmaaaa[i];
-    std::memcpy(aaaammjj, source + 4, 4);
-    std::memcpy(aaaammjj + 4, source + 2, 2);
-    std::memcpy(aaaammjj + 6, source, 2);
-    if (blancsEnZeros) {
-        for (int i = 0; i < 8; ++i) {
-            if (aaaammjj[i] == ' ') aaaammjj[i] = '0';
-        }
+// A DDMMYYYY date as its YYYYMMDD rewrite compares by character code: its
+// first 8 bytes packed in the order year, month, day, most significant first,
+// so that dates compare as integers. Blanks read as '0' when asked; positions
+// past the end of a shorter value read as NUL, which is neither a digit nor a
+// blank and orders before both.
+std::uint64_t cleAAAAMMJJ(const char* date, bool blancsEnZeros) {
+    unsigned char c[8] = {};
+    for (int i = 0; i < 8 && date[i] != '\0'; ++i) {
+        c[i] = static_cast<unsigned char>(blancsEnZeros && date[i] == ' ' ? '0' : date[i]);
     }
+    static constexpr int ORDRE_AAAAMMJJ[8] = {4, 5, 6, 7, 2, 3, 0, 1};
+    std::uint64_t cle = 0;
+    for (const int i : ORDRE_AAAAMMJJ) cle = cle << 8 | c[i];
+    return cle;
+}
+
+// Key of a cut-off date. The cut-off tables hold constant strings, compared
+// with every dated record: their keys are computed once. Any other date is
+// read each time.
+std::uint64_t cleSeuil(const char* seuil) {
+    struct Seuil {
+        const char* date;
+        std::uint64_t cle;
+    };
+    static const Seuil seuils[] = {
+        {P5[0], cleAAAAMMJJ(P5[0], false)}, {P6[0], cleAAAAMMJJ(P6[0], false)},
+        {P7[0], cleAAAAMMJJ(P7[0], false)}, {P8[0], cleAAAAMMJJ(P8[0], false)},
+        {P17[0], cleAAAAMMJJ(P17[0], false)}, {P18[0], cleAAAAMMJJ(P18[0], false)},
+    };
+    for (const Seuil& s : seuils) {
+        if (s.date == seuil) return s.cle;
+    }
+    return cleAAAAMMJJ(seuil, false);
 }
 
 // Value of the two digits at v[i], v[i + 1] (checked beforehand).
@@ -102,21 +122,12 @@ int fDATECouI(char* champ, eCouI mode) {
 }
 
 int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens) {
-    char reference[8];
-    char date[8];
-    versAAAAMMJJ(dependance, reference, false);
-    versAAAAMMJJ(champ, date, true);
-    const int ordre = std::memcmp(reference, date, 8);
-    return sens == SUP ? ordre <= 0 : ordre >= 0;
+    const std::uint64_t reference = cleAAAAMMJJ(dependance, false);
+    const std::uint64_t date = cleAAAAMMJJ(champ, true);
+    return sens == SUP ? reference <= date : reference >= date;
 }
 
-int fVTABP(const char* dependance, const char* param) {
-    char date[8];
-    char seuil[8];
-    versAAAAMMJJ(dependance, date, true);
-    versAAAAMMJJ(param, seuil, false);
-    return std::memcmp(date, seuil, 8) >= 0;
-}
+int fVTABP(const char* dependance, const char* param) { return cleAAAAMMJJ(dependance, true) >= cleSeuil(param); }
 
 int fDATEC(const char*, char* champ, const void*, int) { return fDATECouI(champ, COMPLETE); }
 
@@ -200,12 +211,14 @@ int fVerifValAutDate(const char* dependance, char* champ, const void* sverif, in
 }
 
 int fSimult(const char* dependance, char* champ, const void*, int) {
-    // Empty: no characters, or as many blanks as the value has characters.
-    const char* const blancs = trenteBlancs[0];
-    const int nbBlancs = static_cast<int>(std::strlen(blancs));
-    auto estVide = [&](const char* v) {
-        const int longueur = longueurBornee(v, nbBlancs + 1);
-        return longueur <= nbBlancs && std::strncmp(v, blancs, longueur) == 0;
+    // Empty: no characters, or only blanks, and no longer than trenteBlancs
+    // (a longer value is never taken for its blanks).
+    static const int nbBlancs = static_cast<int>(std::strlen(trenteBlancs[0]));
+    auto estVide = [](const char* v) {
+        for (int i = 0;; ++i) {
+            if (v[i] == '\0') return true;
+            if (v[i] != ' ' || i == nbBlancs) return false;
+        }
     };
     return estVide(dependance) == estVide(champ);
 }

@@ -57,7 +57,12 @@ bool departementTD(const char* valeur) {
 // number ("97") must carry one of the accepted third characters.
 bool regleDepartement(const char* valeur, const void* sverif, int lenSverif) {
     bool trouve = false;
-    if (sverif != nullptr) {
+    if (sverif == TD && lenSverif == LenTD) {
+        // Every department code of TD is 2 characters: an entry whose first
+        // 2 characters are the value's is the entry equal to them.
+        const char departement[3] = {valeur[0], valeur[0] != '\0' ? valeur[1] : '\0', '\0'};
+        trouve = departement[1] != '\0' && estDansTable(departement, TD, LenTD);
+    } else if (sverif != nullptr) {
         const auto* table = static_cast<const tValAutorise*>(sverif);
         for (int i = 0; i < lenSverif && !trouve; ++i) trouve = premiersEgaux(valeur, table[i], 2);
     }

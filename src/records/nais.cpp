@@ -21,7 +21,7 @@ namespace {
 // True when the number is left out (12 blanks) for a birth before the cut-off.
 // A value cut short by a short line is not 12 blanks.
 bool laisseVideAvant(const char* dateNaissance, const char* seuil, const char* numero) {
-    return !fVTABP(dateNaissance, seuil) && std::strcmp(numero, DouzeBlancs[0]) == 0;
+    return std::strcmp(numero, DouzeBlancs[0]) == 0 && !fVTABP(dateNaissance, seuil);
 }
 
 // Number C11 of related animal 1: left out before the cut-off, else held to
