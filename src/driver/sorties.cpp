@@ -254,9 +254,13 @@ void construireVSEERR(const sExecution& ctx, const sVSERepondu& r, const int* co
     p = copierChamp(p, l, lg, r.debutC8, r.finC8, 12);
     if (n > 10) n = 10;
     for (int i = 0; i < n; ++i) {
-        char numero[16];
-        std::snprintf(numero, sizeof numero, "I%03d1", codes[i] % 1000);
-        p = copierTexte(p, numero, 5);
+        // "I%03d1": the letter I, the number in three digits, the digit 1.
+        const int numero = codes[i] % 1000;
+        *p++ = 'I';
+        *p++ = static_cast<char>('0' + numero / 100);
+        *p++ = static_cast<char>('0' + numero / 10 % 10);
+        *p++ = static_cast<char>('0' + numero % 10);
+        *p++ = '1';
     }
     p = copierBlancs(p, static_cast<size_t>(enregistrement + 230 - p));
     copierTexte(p, ctx.VSEDate, 26);
