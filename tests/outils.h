@@ -2,13 +2,28 @@
 // the real binary.
 #pragma once
 
+#include <cstring>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace essai {
+
+// A value in a buffer of exactly its own length, so that a read past its
+// terminator is caught when the tests run under the address sanitizer.
+class Valeur {
+public:
+    explicit Valeur(const std::string& texte) : octets_(new char[texte.size() + 1]) {
+        std::memcpy(octets_.get(), texte.c_str(), texte.size() + 1);
+    }
+    char* get() { return octets_.get(); }
+
+private:
+    std::unique_ptr<char[]> octets_;
+};
 
 // A VSE record built field by field; every field is padded with blanks (or
 // cut) to its width, so texte() is always 256 characters. The defaults form a

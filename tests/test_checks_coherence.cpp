@@ -9,22 +9,12 @@
 
 #include "checks/coherence.h"
 #include "engine/modele.h"
+#include "outils.h"
 #include "reference/valautorise.h"
 
 namespace {
 
-// A value in a buffer of exactly its own length, so that a read past its
-// terminator is caught when the tests run under the address sanitizer.
-class Valeur {
-public:
-    explicit Valeur(const std::string& texte) : octets_(new char[texte.size() + 1]) {
-        std::memcpy(octets_.get(), texte.c_str(), texte.size() + 1);
-    }
-    char* get() { return octets_.get(); }
-
-private:
-    std::unique_ptr<char[]> octets_;
-};
+using essai::Valeur;
 
 int appeler(pfVerif_t check, const std::string& dependance, const std::string& valeur,
             const void* sverif = nullptr, int lenSverif = 0) {

@@ -28,20 +28,6 @@ const char* departementDeux(const char* etablissement) {
     return etablissement[0] == '\0' ? "" : etablissement + 1;
 }
 
-// True when code is one item of the comma-separated list. Items are matched
-// whole, so a code never matches across a comma or an empty item.
-bool itemDeListe(const char* liste, const char* code) {
-    const std::size_t longueur = std::strlen(code);
-    for (const char* item = liste;;) {
-        const char* virgule = std::strchr(item, ',');
-        const std::size_t taille =
-            virgule != nullptr ? static_cast<std::size_t>(virgule - item) : std::strlen(item);
-        if (taille == longueur && std::strncmp(item, code, longueur) == 0) return true;
-        if (virgule == nullptr) return false;
-        item = virgule + 1;
-    }
-}
-
 // Index of the first group of the flat table whose key (its first string)
 // equals the first 6 characters of the establishment, or -1.
 int chercherEtablissement(const char* etablissement, const void* sverif, int lenSverif,

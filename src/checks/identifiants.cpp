@@ -86,20 +86,6 @@ bool estRemplissage(const char* champ) {
     return std::strcmp(champ, DouzeBlancs[0]) == 0 || std::strcmp(champ, ET12[0]) == 0;
 }
 
-// True when code is one item of the comma-separated list. Items are matched
-// whole, so a code never matches across a comma or an empty item.
-bool itemDeListe(const char* liste, const char* code) {
-    const std::size_t longueur = std::strlen(code);
-    for (const char* item = liste;;) {
-        const char* virgule = std::strchr(item, ',');
-        const std::size_t taille =
-            virgule != nullptr ? static_cast<std::size_t>(virgule - item) : std::strlen(item);
-        if (taille == longueur && std::strncmp(item, code, longueur) == 0) return true;
-        if (virgule == nullptr) return false;
-        item = virgule + 1;
-    }
-}
-
 // First five characters of an establishment of kind "V": a two-letter code
 // listed in the table of codes, a capital letter, two digits.
 bool debutEtablissementV(const char* champ, const void* sverif, int lenSverif) {

@@ -39,3 +39,16 @@ inline int longueurBornee(const char* v, int max) {
     while (longueur < max && v[longueur] != '\0') ++longueur;
     return longueur;
 }
+
+// True when code is one item of the comma-separated list. Items are matched
+// whole, so a code never matches across a comma or an empty item.
+inline bool itemDeListe(const char* liste, const char* code) {
+    const std::size_t longueur = std::strlen(code);
+    for (const char* item = liste;;) {
+        const char* virgule = std::strchr(item, ',');
+        const std::size_t taille = virgule != nullptr ? static_cast<std::size_t>(virgule - item) : std::strlen(item);
+        if (taille == longueur && std::strncmp(item, code, longueur) == 0) return true;
+        if (virgule == nullptr) return false;
+        item = virgule + 1;
+    }
+}
