@@ -115,41 +115,49 @@ void faireVSEFICHNok(const sExecution& ctx, int nbVSE_Err, int nombreDeVSE, int 
     copierTexte(p, trailer, 26);
 }
 
-// Delivers `nomTemporaire` under the name of the file to send, and makes the
-// new name durable. 0 when delivered; 1 when not (the message is logged).
-int emettre(sExecution& ctx, const std::string& nomTemporaire, const char* messageEchec) {
-    if (ops::renommer(nomTemporaire.c_str(), ctx.name_emis.c_str()) != 0) {
+// One of the two outputs under construction: its stream, its temporary name,
+// whether the run created it (and so may remove it), and the message of a
+// failure to deliver it.
+struct Sortie {
+    FichierSortie& fichier;
+    const std::string& nom;
+    bool& cree;
+    const char* messageEchec;
+};
+
+Sortie resultat(sExecution& ctx) { return {ctx.fp_emis, ctx.name_tmp_emis, ctx.tmpEmisCree, message::IG004}; }
+Sortie erreurs(sExecution& ctx) { return {ctx.fp_erre, ctx.name_erre, ctx.erreCree, message::IG002}; }
+
+// Renames the output to deliver to the name of the file to send, and makes
+// the new name durable. 0 when delivered; 1 when not (the message is logged).
+int emettre(sExecution& ctx, const Sortie& livree) {
+    if (ops::renommer(livree.nom.c_str(), ctx.name_emis.c_str()) != 0) {
         std::perror("rename");
         return echouer(ctx, message::IG010);
     }
     // The delivered file now stands under the name of the file to send.
-    if (&nomTemporaire == &ctx.name_tmp_emis) ctx.tmpEmisCree = false;
-    if (&nomTemporaire == &ctx.name_erre) ctx.erreCree = false;
+    livree.cree = false;
     ctx.emisCree = true;
     if (ops::synchroniserRepertoire(ctx.name_emis.c_str()) != 0) {
         std::perror("fsync");
-        return echouer(ctx, messageEchec);
+        return echouer(ctx, livree.messageEchec);
     }
     return 0;
 }
 
-// Closes the files, then delivers `sortie` (the result or the error file)
-// once every byte of it is on disk; the input copy is removed only after.
-int livrer(sExecution& ctx, FichierSortie& sortie, const std::string& nomTemporaire, const char* messageEchec,
-           int code) {
+// Closes the files, then delivers one output once every byte of it is on
+// disk; the other output goes before the delivery, and the input copy only
+// after it, so that once the input copy is removed no temporary name of this
+// run is left.
+int livrer(sExecution& ctx, const Sortie& livree, const Sortie& autre, int code) {
     ctx.fp_recu.fermer();
-    if (!sortie.fermer(true)) {
+    if (!livree.fichier.fermer(true)) {
         std::perror("write");
-        return echouer(ctx, messageEchec);
+        return echouer(ctx, livree.messageEchec);
     }
-    const bool resultat = &nomTemporaire == &ctx.name_tmp_emis;
-    (resultat ? ctx.fp_erre : ctx.fp_emis).fermer(false);
-    // The other output goes before the delivery: once the input copy is
-    // removed, no temporary name of this run is left.
-    const std::string& autreNom = resultat ? ctx.name_erre : ctx.name_tmp_emis;
-    bool& autreCree = resultat ? ctx.erreCree : ctx.tmpEmisCree;
-    if (autreCree && retirer(autreNom)) autreCree = false;
-    if (emettre(ctx, nomTemporaire, messageEchec) != 0) return 1;
+    autre.fichier.fermer(false);
+    if (autre.cree && retirer(autre.nom)) autre.cree = false;
+    if (emettre(ctx, livree) != 0) return 1;
     if (retirer(ctx.name_tmp_recu)) ctx.recuDeplace = false;
     fermerJournal(ctx);
     return code;
@@ -287,7 +295,7 @@ int faireVSEFICH(sExecution& ctx, int nbVSE_Err, int nombreDeVSE, int formatDuFi
         faireFinDeLigne(ctx.fp_emis, formatDuFichier);
         faireVSEFICHOk(ctx, nombreDeVSE, enregistrement);
         ctx.fp_emis.reecrireDebut(enregistrement, sizeof enregistrement);
-        return livrer(ctx, ctx.fp_emis, ctx.name_tmp_emis, message::IG004, 0);
+        return livrer(ctx, resultat(ctx), erreurs(ctx), 0);
     }
     faireFinDeLigne(ctx.fp_erre, formatDuFichier);
     int bons = nombreDeVSE - nbVSE_Err;
@@ -303,5 +311,5 @@ int faireVSEFICH(sExecution& ctx, int nbVSE_Err, int nombreDeVSE, int formatDuFi
     }
     faireVSEFICHNok(ctx, nbVSE_Err, nombreDeVSE, bons, enregistrement);
     ctx.fp_erre.reecrireDebut(enregistrement, sizeof enregistrement);
-    return livrer(ctx, ctx.fp_erre, ctx.name_erre, message::IG002, 2);
+    return livrer(ctx, erreurs(ctx), resultat(ctx), 2);
 }
