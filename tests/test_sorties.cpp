@@ -25,6 +25,13 @@ struct Contexte {
         ctx.longueurFich = 256;
         std::memcpy(ctx.VSEDate, "01022025103000025        *", 27);
     }
+    // The answer to record `a` as read, whole (256 columns).
+    static sVSERepondu repondre(const std::string& a) {
+        sVSERepondu r;
+        r.ligne = a.data();
+        r.longueur = static_cast<int>(a.size());
+        return r;
+    }
     std::string construire(const sVSERepondu& r, std::vector<int> codes) {
         char enr[256];
         construireVSEERR(ctx, r, codes.data(), static_cast<int>(codes.size()), enr);
@@ -37,9 +44,7 @@ struct Contexte {
 TEST(EnregistrementErreur, ColonneParColonne) {
     Contexte c;
     const std::string a = enregistrementReconnaissable();
-    sVSERepondu r;
-    r.ligne = a.data();
-    r.longueur = 256;
+    sVSERepondu r = Contexte::repondre(a);
     r.debutC7 = 88;
     r.finC7 = 89;
     r.debutC8 = 90;
@@ -74,9 +79,7 @@ TEST(EnregistrementErreur, ColonneParColonne) {
 TEST(EnregistrementErreur, DixNumerosAuPlus) {
     Contexte c;
     const std::string a = entrValide().texte();
-    sVSERepondu r;
-    r.ligne = a.data();
-    r.longueur = 256;
+    sVSERepondu r = Contexte::repondre(a);
     c.ctx.nbErreur = 12;
     std::string ecrit;
     c.ctx.fp_erre.ouvrirMemoire(&ecrit);
@@ -92,9 +95,7 @@ TEST(EnregistrementErreur, DixNumerosAuPlus) {
 TEST(EnregistrementErreur, DispositionsParticulieres) {
     Contexte c;
     const std::string a = enregistrementReconnaissable();
-    sVSERepondu r;
-    r.ligne = a.data();
-    r.longueur = 256;
+    sVSERepondu r = Contexte::repondre(a);
     // An ERRE record: its C1 and C2 are 4 and 3 characters, then 7 blanks.
     r.erre = true;
     std::string e = c.construire(r, {85});
