@@ -21,7 +21,7 @@
 
 #include "driver/execution.h"
 #include "driver/sorties.h"
-#include "engine/modele.h"
+#include "model/modele.h"
 #include "engine/traitement.h"
 
 namespace {

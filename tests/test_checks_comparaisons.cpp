@@ -8,7 +8,7 @@
 #include <string>
 
 #include "checks/comparaisons.h"
-#include "engine/modele.h"
+#include "model/modele.h"
 #include "reference/valautorise.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "checks/dates.h"
-#include "engine/modele.h"
+#include "model/modele.h"
 #include "reference/valautorise.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "checks/identifiants.h"
-#include "engine/modele.h"
+#include "model/modele.h"
 #include "outils.h"
 #include "reference/valautorise.h"
 

@@ -8,11 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "harnais_tables.h"
 #include "checks/coherence.h"
 #include "checks/dates.h"
 #include "checks/generiques.h"
 #include "checks/identifiants.h"
-#include "engine/modele.h"
+#include "model/modele.h"
 #include "engine/verif.h"
 #include "records/entr.h"
 #include "records/records.h"
@@ -24,100 +25,29 @@ namespace {
 // Rule tables: each row rendered on one line and compared with a listing
 // written from the layouts of the two types.
 
-std::string nomCheck(pfVerif_t f) {
-    static const std::vector<std::pair<pfVerif_t, const char*>> noms = {
-        {fVerifValAut, "fVerifValAut"},
-        {fVerifDiffNull, "fVerifDiffNull"},
-        {fConform10FR, "fConform10FR"},
-        {fConform10FRnonECHAnon, "fConform10FRnonECHAnon"},
-        {fConform10FRnonECHAoui, "fConform10FRnonECHAoui"},
-        {fConform8, "fConform8"},
-        {fDATEC, "fDATEC"},
-        {fDATEP6, "fDATEP6"},
-        {fCoherenDC_tr, "fCoherenDC_tr"},
-        {fCoherenDC_tr2, "fCoherenDC_tr2"},
-        {fCoherenCC_tr, "fCoherenCC_tr"},
-        {fVerifValAutDate, "fVerifValAutDate"},
-        {fDatRecCorr_O, "fDatRecCorr_O"},
-        {fDatRecCohe, "fDatRecCohe"},
-        {fDatRecPost_tr, "fDatRecPost_tr"},
-        {fDatRecCorr_O_P18, "fDatRecCorr_O_P18"},
-        {entr_fC5, "entr_fC5"},
-        {entr_fC8_cre, "entr_fC8_cre"},
-        {entr_fC8_mod, "entr_fC8_mod"},
-        {entr_fC9_1_cre, "entr_fC9_1_cre"},
-        {entr_fC9_1_mod, "entr_fC9_1_mod"},
-        {entr_fC9_2_cre, "entr_fC9_2_cre"},
-        {entr_fC9_2_mod, "entr_fC9_2_mod"},
-        {entr_fC10_cre, "entr_fC10_cre"},
-        {entr_fC10_mod, "entr_fC10_mod"},
-        {sort_fC5, "sort_fC5"},
-        {sort_fC8_cre, "sort_fC8_cre"},
-        {sort_fC8_mod, "sort_fC8_mod"},
-        {sort_fC9_1_cre, "sort_fC9_1_cre"},
-        {sort_fC9_1_mod, "sort_fC9_1_mod"},
-        {sort_fC9_2_cre, "sort_fC9_2_cre"},
-        {sort_fC9_2_mod, "sort_fC9_2_mod"},
-        {sort_fC10_cre, "sort_fC10_cre"},
-        {sort_fC10_mod, "sort_fC10_mod"},
-    };
-    if (f == nullptr) return "-";
-    for (const auto& [g, nom] : noms) {
-        if (g == f) return nom;
-    }
-    return "?";
-}
+// The checks of the two types, by name.
+const essai::NomsDeChecks kChecksEntrSort = {
+    NOM_CHECK(entr_fC5),
+    NOM_CHECK(entr_fC8_cre),
+    NOM_CHECK(entr_fC8_mod),
+    NOM_CHECK(entr_fC9_1_cre),
+    NOM_CHECK(entr_fC9_1_mod),
+    NOM_CHECK(entr_fC9_2_cre),
+    NOM_CHECK(entr_fC9_2_mod),
+    NOM_CHECK(entr_fC10_cre),
+    NOM_CHECK(entr_fC10_mod),
+    NOM_CHECK(sort_fC5),
+    NOM_CHECK(sort_fC8_cre),
+    NOM_CHECK(sort_fC8_mod),
+    NOM_CHECK(sort_fC9_1_cre),
+    NOM_CHECK(sort_fC9_1_mod),
+    NOM_CHECK(sort_fC9_2_cre),
+    NOM_CHECK(sort_fC9_2_mod),
+    NOM_CHECK(sort_fC10_cre),
+    NOM_CHECK(sort_fC10_mod),
+};
 
-// The table with its count, as "TP(245)"; "-" for no table. The count must be
-// the table's own Len constant.
-std::string nomTable(const sCorps& r) {
-    struct Table {
-        const tValAutorise* t;
-        const int* len;
-        const char* nom;
-    };
-    static const Table tables[] = {
-        {TP, &LenTP, "TP"}, {TD, &LenTD, "TD"},         {FR, &LenFR, "FR"},
-        {TCME, &LenTCME, "TCME"}, {TCMS, &LenTCMS, "TCMS"}, {DouzeBlancs, &LenDouzeBlancs, "DouzeBlancs"},
-    };
-    if (r.sverif == nullptr) return r.plenSverif == &Len0 ? "-" : "?";
-    for (const Table& t : tables) {
-        if (r.sverif == t.t) {
-            if (r.plenSverif != t.len) return std::string(t.nom) + "(wrong count)";
-            return std::string(t.nom) + "(" + std::to_string(*t.len) + ")";
-        }
-    }
-    return "?";
-}
-
-// The slot a dependance points to, as "C4", "E5", "F1"; "-" for none.
-std::string nomDependance(const char* d) {
-    if (d == depVide) return "-";
-    for (int k = 0; k < NB_CORPS; ++k) {
-        if (d == valCorpsVSE[k].valeur) return "C" + std::to_string(k + 1);
-    }
-    for (int k = 0; k < NB_ENTETE; ++k) {
-        if (d == valEnteteVSE[k].valeur) return "E" + std::to_string(k + 1);
-    }
-    for (int k = 0; k < NB_FIN; ++k) {
-        if (d == valFinVSE[k].valeur) return "F" + std::to_string(k + 1);
-    }
-    return "?";
-}
-
-std::string ligneDeRegle(const sCorps& r) {
-    std::string s = "C" + std::to_string(r.numChamp + 1) + " ";
-    s += r.debut == 0 && r.fin == 0 ? "same" : std::to_string(r.debut) + "-" + std::to_string(r.fin);
-    for (int code : {r.typeCRE, r.typeDEM, r.typeINV, r.typeEDI, r.typeMOD}) s += " " + std::to_string(code);
-    s += " " + nomCheck(r.pfVerif) + " " + nomTable(r) + " " + nomDependance(r.dependance) + " ";
-    s += r.noErr == 0 ? "-" : std::to_string(r.noErr);
-    return s;
-}
-
-void comparerListing(const sCorps* t, int n, const std::vector<std::string>& attendu) {
-    ASSERT_EQ(n, static_cast<int>(attendu.size()));
-    for (int i = 0; i < n; ++i) EXPECT_EQ(ligneDeRegle(t[i]), attendu[i]) << "row " << i + 1;
-}
+std::string nomCheck(pfVerif_t f) { return essai::nomDeCheck(f, kChecksEntrSort); }
 
 // Field, columns, obligation for CRE DEM INV EDI MOD, check, table, dependance, error.
 const std::vector<std::string> kListingEntr = {
@@ -190,8 +120,8 @@ const std::vector<std::string> kListingSort = {
 TEST(TablesEntrSort, ReglesLigneParLigne) {
     EXPECT_EQ(lEntr, 31);
     EXPECT_EQ(lSort, 30);
-    comparerListing(tEntr, lEntr, kListingEntr);
-    comparerListing(tSort, lSort, kListingSort);
+    essai::comparerListing(tEntr, lEntr, kListingEntr, kChecksEntrSort);
+    essai::comparerListing(tSort, lSort, kListingSort, kChecksEntrSort);
 }
 
 TEST(TablesEntrSort, AiguillageVersLesTables) {

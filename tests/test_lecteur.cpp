@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "driver/sorties.h"
-#include "engine/modele.h"
 #include "engine/verif.h"
+#include "model/modele.h"
+#include "records/records.h"
 #include "outils.h"
 
 using namespace essai;

@@ -4,7 +4,7 @@
 // the establishment it sends for.
 #pragma once
 
-// Check functions (contract: see pfVerif_t in engine/modele.h).
+// Check functions (contract: see pfVerif_t in model/modele.h).
 int fCoherenCC(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fCoherenCC_tr(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fCoherenCCD(const char* dependance, char* champ, const void* sverif, int lenSverif);

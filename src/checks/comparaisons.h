@@ -4,7 +4,7 @@
 // cut-off date).
 #pragma once
 
-// Check functions (contract: see pfVerif_t in engine/modele.h).
+// Check functions (contract: see pfVerif_t in model/modele.h).
 int fVDIFFVD(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fCDIFF(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fVTABDIFFFR(const char* dependance, char* champ, const void* sverif, int lenSverif);

@@ -20,7 +20,7 @@ int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens);
 // 1 when the date dependance (blanks read as '0') is on or after the cut-off param.
 int fVTABP(const char* dependance, const char* param);
 
-// Check functions (contract: see pfVerif_t in engine/modele.h).
+// Check functions (contract: see pfVerif_t in model/modele.h).
 int fDATEC(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fDATEI(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fDATECxad(const char* dependance, char* champ, const void* sverif, int lenSverif);

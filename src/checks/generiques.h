@@ -2,7 +2,7 @@
 // action/record-type pairing of the header, and two value predicates.
 #pragma once
 
-// Check contract: see pfVerif_t in engine/modele.h.
+// Check contract: see pfVerif_t in model/modele.h.
 int fVerifValAut(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fVerifDiffNull(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fVerifAucunBlanc(const char* dependance, char* champ, const void* sverif, int lenSverif);

@@ -12,7 +12,7 @@
 
 #include "checks/generiques.h"
 #include "checks/octets.h"
-#include "engine/modele.h"
+#include "model/modele.h"
 #include "reference/valautorise.h"
 
 namespace {

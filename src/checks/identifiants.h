@@ -4,7 +4,7 @@
 // the predicates that type-specific checks call directly.
 #pragma once
 
-// Check functions (contract: see pfVerif_t in engine/modele.h).
+// Check functions (contract: see pfVerif_t in model/modele.h).
 int fConform8(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fConform8FR(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fConform8FRnon(const char* dependance, char* champ, const void* sverif, int lenSverif);

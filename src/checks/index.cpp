@@ -15,20 +15,8 @@ std::size_t capacitePour(std::size_t n) {
     return capacite;
 }
 
-#define TABLE(t) {#t, t, &Len##t}
-const TableDeReference kTables[] = {
-    TABLE(tE5), TABLE(tE6), TABLE(tE6CRE), TABLE(tE6INV), TABLE(tE6MOD), TABLE(tE6DEM), TABLE(tE6EDI),
-    TABLE(tE6INF), TABLE(TEC), TABLE(TDC), TABLE(BDN031), TABLE(BDN8), TABLE(TOUQ), TABLE(NOUU),
-    TABLE(versionVSE), TABLE(ET1), TABLE(FR), TABLE(TCEE), TABLE(TECH), TABLE(TCPNOCEE), TABLE(TP),
-    TABLE(TD), TABLE(TDD), TABLE(SEX), TABLE(BOOL), TABLE(BOOLFal), TABLE(TR), TABLE(TRG), TABLE(TTE),
-    TABLE(TCEP), TABLE(TRSCRE), TABLE(TRSMOD), TABLE(PROD), TABLE(PROD_E), TABLE(PROD_EV), TABLE(FIL_V),
-    TABLE(ELV_V), TABLE(CAT_RECEN), TABLE(TYP_COM), TABLE(TYP_NUMERO), TABLE(TYP_IDENT), TABLE(UTIL_BOUC),
-    TABLE(TEMOIN), TABLE(C2_MODEL), TABLE(C3_MODEL), TABLE(C2_MODEL_BV), TABLE(C3_MODEL_BV),
-    TABLE(FAB_REP), TABLE(NB), TABLE(ZERO), TABLE(UN), TABLE(ET4), TABLE(ET12), TABLE(quatreBlancs),
-    TABLE(cinqBlancs), TABLE(HuitBlancs), TABLE(HuitBlancsFal), TABLE(DouzeBlancs), TABLE(vingtBlancs),
-    TABLE(quatorzeBlancs), TABLE(trenteBlancs), TABLE(soixanteBlancs), TABLE(P5), TABLE(P6), TABLE(P7),
-    TABLE(P8), TABLE(P17), TABLE(P18), TABLE(TCMS), TABLE(TCME), TABLE(TEDC), TABLE(NEV), TABLE(IND_M),
-};
+#define TABLE(t) {#t, t, &Len##t},
+const TableDeReference kTables[] = {TABLES_DE_REFERENCE(TABLE)};
 #undef TABLE
 
 }  // namespace

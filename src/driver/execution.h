@@ -5,7 +5,7 @@
 #include <string>
 
 #include "driver/fichiers.h"
-#include "engine/modele.h"
+#include "model/modele.h"
 
 // Line-end kinds returned by the reader; DOS, UNIX and MAC are also the
 // format codes of a file, which select the line end the outputs are written with.

@@ -66,9 +66,7 @@ int finF3(const char* dependance, char* champ, const void* sverif, int lenSverif
     return estDansTable(champ, sverif, lenSverif);
 }
 
-// Header and trailer rules carry 1 in every obligation column: they run for
-// every action without consulting them.
-#define TOUJOURS 1, 1, 1, 1, 1
+// Header and trailer rules run for every action (TOUJOURS).
 
 const sCorps tEntete[] = {
     {C1, 1, 1, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},

@@ -3,7 +3,7 @@
 // record type (header slot E6) as its dependance and decides by it.
 #pragma once
 
-#include "engine/modele.h"
+#include "model/modele.h"
 
 extern const sCorps tEntete[];
 extern const int lEntete;

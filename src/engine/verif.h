@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "driver/execution.h"
-#include "engine/modele.h"
+#include "model/modele.h"
 
 class IndexValeurs;
 

@@ -2,7 +2,7 @@
 // The body rule table tEntr is declared in records/records.h.
 #pragma once
 
-// Check functions (contract: see pfVerif_t in engine/modele.h).
+// Check functions (contract: see pfVerif_t in model/modele.h).
 int entr_fC5(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int entr_fC8_cre(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int entr_fC8_mod(const char* dependance, char* champ, const void* sverif, int lenSverif);

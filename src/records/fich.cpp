@@ -2,14 +2,14 @@
 #include "records/records.h"
 
 const sCorps tFich[] = {
-    {C1, 63, 78, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},    // number of the emitted file
-    {C2, 79, 94, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
-    {C3, 95, 100, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},   // number of records announced
-    {C4, 101, 106, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
-    {C5, 107, 112, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
-    {C6, 113, 118, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
-    {C7, 119, 124, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
-    {C8, 125, 125, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
-    {C9, 126, 230, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C1, 63, 78, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},    // number of the emitted file
+    {C2, 79, 94, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C3, 95, 100, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},   // number of records announced
+    {C4, 101, 106, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C5, 107, 112, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C6, 113, 118, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C7, 119, 124, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C8, 125, 125, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C9, 126, 230, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lFich = static_cast<int>(sizeof tFich / sizeof tFich[0]);

@@ -6,7 +6,7 @@
 #include "checks/dates.h"
 #include "checks/generiques.h"
 #include "checks/identifiants.h"
-#include "engine/modele.h"
+#include "model/modele.h"
 #include "reference/valautorise.h"
 
 namespace {

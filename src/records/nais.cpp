@@ -63,8 +63,6 @@ int nais_C17(const char* dependance, char* champ, const void* sverif, int lenSve
 
 // Obligation columns: CRE, DEM, INV, EDI, MOD. Rows that only cut a field out
 // carry NON_CONTROLE. Dated rules take the birth date C6 as their dependance.
-#define NON_CONTROLE 1, 1, 1, 1, 1
-
 const sCorps tNais[] = {
     // C1 country of the calf: France, or any known country in a request.
     {C1, 63, 64, 0, 1, 0, 2, 0, fVerifValAut, TAB(FR), SANS_DEP, 1},
@@ -129,4 +127,3 @@ const sCorps tNais[] = {
 };
 const int lNais = static_cast<int>(sizeof tNais / sizeof tNais[0]);
 
-#undef NON_CONTROLE

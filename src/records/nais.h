@@ -1,7 +1,7 @@
 // NAIS records (birth of a bovine): the checks that belong to this type.
 #pragma once
 
-// Check functions (contract: see pfVerif_t in engine/modele.h).
+// Check functions (contract: see pfVerif_t in model/modele.h).
 
 // Calf number C2: a French bovine number whose characters 7 to 10 are not "0000".
 int nais_C2(const char* dependance, char* champ, const void* sverif, int lenSverif);

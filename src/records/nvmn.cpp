@@ -16,8 +16,6 @@ int nvmn_C2(const char* dependance, char* champ, const void* sverif, int lenSver
 
 // Obligation columns: CRE, DEM, INV, EDI, MOD. Rows that only cut a field out
 // carry NON_CONTROLE.
-#define NON_CONTROLE 1, 1, 1, 1, 1
-
 const sCorps tNvmn[] = {
     // C1, C2 identification of the calf.
     {C1, 63, 64, 0, 2, 0, 2, 0, fVerifValAut, TAB(FR), SANS_DEP, 1},
@@ -60,4 +58,3 @@ const sCorps tNvmn[] = {
 };
 const int lNvmn = static_cast<int>(sizeof tNvmn / sizeof tNvmn[0]);
 
-#undef NON_CONTROLE

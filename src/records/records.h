@@ -2,7 +2,16 @@
 // table of the file-header record FICH.
 #pragma once
 
-#include "engine/modele.h"
+#include "model/modele.h"
+
+// The switch table: one entry per record type, then the closing entry.
+inline constexpr int LEN_AIGUILLAGE = 27;
+inline constexpr int ERR_AIGUILLAGE = 26;
+extern const sAiguillage tAiguillage[LEN_AIGUILLAGE];
+
+// Index of the switch-table entry for a record type (whole-string comparison,
+// first equal entry), or ERR_AIGUILLAGE when the type is not in the table.
+int chercherAiguillage(const char* typeVSE);
 
 extern const sCorps tAbat[];
 extern const int lAbat;

@@ -46,7 +46,7 @@ const sCorps tSort[] = {
     {C2, 0, 0, 0, 2, 0, 2, 0, fConform10FR, TAB(TD), DEP_C(C1), 67},
     {C2, 0, 0, 0, 2, 0, 2, 0, fConform10FRnonECHAnon, TAB(TD), DEP_C(C1), 118},
     {C2, 0, 0, 0, 2, 0, 2, 0, fConform10FRnonECHAoui, SANS_TAB, DEP_C(C1), 1},
-    {C3, 77, 78, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},  // processing status
+    {C3, 77, 78, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},  // processing status
     {C4, 79, 86, 0, 2, 1, 2, 1, fDATEC, SANS_TAB, SANS_DEP, 22},  // date of exit
     {C4, 0, 0, 1, 2, 1, 2, 0, fDATEP6, SANS_TAB, SANS_DEP, 22},
     {C4, 0, 0, 0, 2, 1, 2, 0, fCoherenDC_tr, SANS_TAB, DEP_F(F1), 52},
@@ -70,6 +70,6 @@ const sCorps tSort[] = {
     {C12, 0, 0, 0, 2, 1, 2, 1, fDatRecCohe, SANS_TAB, DEP_F(F1), 52},
     {C12, 0, 0, 0, 2, 1, 2, 1, fDatRecPost_tr, SANS_TAB, DEP_C(C4), 137},
     {C12, 184, 191, 1, 2, 1, 2, 0, fDatRecCorr_O_P18, SANS_TAB, DEP_C(C4), 134},
-    {C13, 192, 230, 1, 1, 1, 1, 1, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C13, 192, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lSort = static_cast<int>(sizeof tSort / sizeof tSort[0]);

@@ -1,5 +1,5 @@
 // Value slots of the current record and of the FICH record.
-#include "engine/modele.h"
+#include "model/modele.h"
 
 #include <cstring>
 

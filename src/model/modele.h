@@ -23,6 +23,17 @@ enum codeVSE {
     FICH, GROC, IMOC, IMPO, INFO, LIST, NAIS, NUMA, NVMN, PASS, PICO, RACO, RATA, REBO, SORT
 };
 
+// Obligation codes of a body rule, one per action column (CRE, DEM, INV, EDI,
+// MOD; ECQ uses the CRE column): run the check, skip it, or refuse the field
+// with error 86 whatever its value.
+enum obligationVSE { A_CONTROLER = 0, SANS_CONTROLE = 1, INTERDIT = 2 };
+
+// Column patterns of rules. NON_CONTROLE: a body field that no action checks
+// (the row only cuts it out). TOUJOURS: header, trailer and FICH rules, which
+// run for every record without consulting the obligation columns.
+#define NON_CONTROLE 1, 1, 1, 1, 1
+#define TOUJOURS 1, 1, 1, 1, 1
+
 // Body slots C1 to C100 (0-based); CINC names no field.
 enum numCorpsVSE {
     C1 = 0, C2, C3, C4, C5, C6, C7, C8, C9, C10, C11, C12, C13, C14, C15, C16, C17, C18, C19,
@@ -80,13 +91,6 @@ struct sAiguillage {
     numCorpsVSE champErrC8;    // slot echoed (12 characters) after it, or CINC
 };
 
-inline constexpr int LEN_AIGUILLAGE = 27;
-inline constexpr int ERR_AIGUILLAGE = 26;
-extern const sAiguillage tAiguillage[LEN_AIGUILLAGE];
-
-// Index of the switch-table entry for a record type (whole-string comparison,
-// first equal entry), or ERR_AIGUILLAGE when the type is not in the table.
-int chercherAiguillage(const char* typeVSE);
 
 // Value slots of the record being processed and of the file's FICH record.
 // The rule tables point into them (dependance), so they are filled before any

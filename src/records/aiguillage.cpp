@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "engine/modele.h"
+#include "model/modele.h"
 #include "records/records.h"
 
 const sAiguillage tAiguillage[LEN_AIGUILLAGE] = {
