@@ -49,11 +49,23 @@ def main():
     for ancien in CORPUS.glob("*"):
         ancien.unlink()
 
-    # The example files, cut to their first records when long.
+    # The example files, cut to their first records when long, and the valid
+    # records of each type they hold (at most six), behind their own FICH.
+    def avec_fich(tete, enregistrements):
+        n = len(enregistrements)
+        return [tete[:94] + "%06d" % n + tete[100:]] + enregistrements
+
     for exemple in sorted((RACINE / "examples").glob("*.vse")):
-        lignes = exemple.read_text(encoding="latin-1").splitlines()[:9]
-        lignes[0] = fich(len(lignes) - 1)[:94] + "%06d" % (len(lignes) - 1) + lignes[0][100:]
-        ecrire("exemple-" + exemple.stem + ".vse", fichier(lignes))
+        lignes = exemple.read_text(encoding="latin-1").splitlines()
+        ecrire("exemple-" + exemple.stem + ".vse", fichier(avec_fich(lignes[0], lignes[1:9])))
+        par_type = {}
+        # A creation that opens a pairing keeps the record that closes it.
+        famille = {"EXP2": "EXP1", "RATA": "EGET"}
+        for ligne in lignes[1:]:
+            par_type.setdefault(famille.get(ligne[21:25], ligne[21:25]), []).append(ligne)
+        for t, enregistrements in sorted(par_type.items()):
+            nom = "valide-" + exemple.stem + "-" + t.lower() + ".vse"
+            ecrire(nom, fichier(avec_fich(lignes[0], enregistrements[:6])))
 
     # One record of every type, with the generic body.
     for t in TYPES:
