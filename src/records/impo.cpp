@@ -1,7 +1,89 @@
-// IMPO records: body rule table.
+// IMPO records: a bovine imported into a French holding. The animal and its
+// related animals sit on the columns of a birth; C18, C19 name the importing
+// holding, C20 and C21 the country of origin and the animal's identifier
+// there.
+#include "records/impo.h"
+
+#include <cstring>
+
+#include "checks/coherence.h"
+#include "checks/comparaisons.h"
+#include "checks/dates.h"
+#include "checks/generiques.h"
+#include "checks/identifiants.h"
+#include "records/importations.h"
 #include "records/records.h"
 
-// No body rules yet for this type: records of it get their header and trailer
-// checked only.
-const sCorps tImpo[1] = {};
-const int lImpo = 0;
+namespace {
+
+// True when the value equals an entry of the table (no partner code counts).
+bool egaleUneEntree(char* champ, const void* sverif, int lenSverif) {
+    return fVerifDiffNull(depVide, champ, sverif, lenSverif) == 0;
+}
+
+}  // namespace
+
+int impo_C2(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    return fConform10(dependance, champ, sverif, lenSverif) && fVerifDiffZero(champ, 7, 10);
+}
+
+int impo_C6_1(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    if (egaleUneEntree(champ, sverif, lenSverif)) return 1;
+    return fDATEI(dependance, champ, nullptr, 0);
+}
+
+int impo_C6_2(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    if (egaleUneEntree(champ, sverif, lenSverif)) return 1;
+    return fCoherenDC(dependance, champ, nullptr, 0);
+}
+
+int impo_C7(const char*, char* champ, const void*, int) {
+    // A value cut short ends before its fourth character, which is then no blank.
+    return std::strncmp(champ, "    ", 4) != 0;
+}
+
+int impo_C20(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    if (fVerifValAut(dependance, champ, FR, LenFR)) return 0;
+    return fVerifValAut(dependance, champ, sverif, lenSverif);
+}
+
+// Obligation columns: CRE, DEM, INV, EDI, MOD. An inventory checks the
+// animal's identification only; a modification leaves the importing holding
+// and the correction date alone but may set the correction flag.
+const sCorps tImpo[] = {
+    // C1, C2 the animal: a French number issued by the record's establishment.
+    {C1, 63, 64, 0, 2, 0, 2, 0, fVerifValAut, TAB(FR), SANS_DEP, 1},
+    {C2, 65, 76, 0, 2, 0, 2, 0, fVerifDiffNull, TAB(DouzeBlancs), SANS_DEP, 1},
+    {C2, 0, 0, 0, 2, 0, 2, 0, impo_C2, TAB(TD), SANS_DEP, 118},
+    {C2, 0, 0, 0, 2, 0, 2, 1, fCoherenCC, SANS_TAB, DEP_E(E8), 50},
+    {C3, 77, 78, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},  // processing status
+    LIGNES_SEXE_RACE,
+    // C6 birth date: left out, withheld, or a date that may be incomplete.
+    {C6, 82, 89, 0, 2, 1, 2, 0, impo_C6_1, TAB(HuitBlancsFal), SANS_DEP, 5},
+    {C6, 0, 0, 0, 2, 1, 2, 0, impo_C6_2, TAB(HuitBlancsFal), DEP_F(F1), 52},
+    {C7, 90, 93, 0, 2, 1, 2, 0, impo_C7, SANS_TAB, SANS_DEP, 10},
+    {C8, 94, 103, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
+    {C9, 104, 104, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
+    // C10, C11 related animal 1: country and number, both or neither.
+    {C10, 105, 106, 0, 2, 1, 2, 0, fVDIFFNULLVTAB, TAB(TP), SANS_DEP, 6},
+    {C11, 107, 118, 0, 2, 1, 2, 0, fVerifNumEtrangerN, SANS_TAB, DEP_C(C10), 6},
+    {C11, 0, 0, 0, 2, 1, 2, 0, fSimult, SANS_TAB, DEP_C(C10), 113},
+    LIGNES_RACE_APPARENTE1_APPARENTE2,
+    // C16, C17 holding of birth: a French number when the country is France.
+    {C16, 137, 138, 0, 2, 1, 2, 0, fVDIFFNULLVTAB, TAB(TP), SANS_DEP, 2},
+    {C17, 139, 150, 0, 2, 1, 2, 0, fCONFORM8FRNULL, TAB(TD), DEP_C(C16), 68},
+    {C17, 0, 0, 0, 2, 1, 2, 0, fConform8FRnon, SANS_TAB, DEP_C(C16), 2},
+    {C17, 0, 0, 0, 2, 1, 2, 0, fSimult, SANS_TAB, DEP_C(C16), 115},
+    // C18, C19 the importing holding, in the establishment's department.
+    LIGNE_PAYS_DETENTION,
+    {C19, 153, 164, 0, 2, 1, 2, 1, fVerifDiffNull, TAB(DouzeBlancs), SANS_DEP, 21},
+    {C19, 0, 0, 0, 2, 1, 2, 1, fConform8, TAB(TD), SANS_DEP, 68},
+    {C19, 0, 0, 0, 2, 1, 2, 1, fCoherenCC, SANS_TAB, DEP_E(E8), 50},
+    // C20, C21 country of origin and the animal's identifier there.
+    {C20, 165, 166, 0, 2, 1, 2, 0, impo_C20, TAB(TP), SANS_DEP, 49},
+    {C21, 167, 180, 0, 2, 1, 2, 0, fVerifDiffNull, TAB(quatorzeBlancs), SANS_DEP, 49},
+    {C22, 181, 181, 0, 2, 1, 2, 0, fVerifValAut, TAB(ZERO), SANS_DEP, 54},
+    LIGNES_CORRECTION(C23, 182, C24, 183),
+    {C25, 191, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
+};
+const int lImpo = static_cast<int>(sizeof tImpo / sizeof tImpo[0]);
