@@ -49,7 +49,8 @@ TEST(Dete, DemandeC2ByTheKindInC12) {
         {"D", "096123456   ", "001IPG  ", 0},
         {"D", "975123456   ", "001IPG  ", 0},
         {"D", "2A0123456   ", "001IPG  ", 0},
-        {"D", "01234567    ", "001IPG  ", 0},  // a holding number's form
+        {"D", "01234567    ", "001IPG  ", 1},  // only the first three characters are read
+        {"D", "2A234567    ", "001IPG  ", 0},
         {"D", "00", "001IPG  ", 0},            // too short to hold a department
         {"D", "", "001IPG  ", 0},
         {"D", B12, "001IPG  ", 0},
