@@ -47,7 +47,8 @@ Vse exp2(const std::string& lien) {
     Vse v;
     v.e6 = "EXP2";
     v.colonnes(63, "FR").colonnes(65, lien).colonnes(79, "FR").colonnes(81, "01234567    ");
-    v.colonnes(141, "15062024");
+    v.colonnes(97, "FR").colonnes(99, "01234567    ");
+    v.colonnes(141, "15062024").colonnes(149, "15062024");
     return v;
 }
 
@@ -236,7 +237,7 @@ TEST(Lecteur, Appariements) {
     Vse exp1Errone = exp1(lien);
     exp1Errone.f5 = "-";
     const std::string e2 = exp2(lien).texte();
-    const std::string e2Autre = exp2("09876543    ").texte();
+    const std::string e2Autre = exp2("01876543    ").texte();
     Vse exp2Mod = exp2(lien);
     exp2Mod.e5 = "MOD";
     const std::string entr = entrValide().texte();
