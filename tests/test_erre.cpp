@@ -139,7 +139,7 @@ TEST(Erre, PlainFieldRules) {
         {"C31", vErre_C31, "FR", 1},
         {"C31", vErre_C31, "ZZ", 0},
         {"C31", vErre_C31, " F", 0},
-        {"C31", vErre_C31, "", 0},
+        {"C31", vErre_C31, "", 1},  // TP holds an empty entry: a line ending before C31
     };
     for (const Cas& c : cas) EXPECT_EQ(appeler(c.f, c.valeur), c.attendu) << c.nom << " \"" << c.valeur << '"';
 }
@@ -161,7 +161,7 @@ TEST(Erre, RulesThatDependOnTheReturnedType) {
         {"C5", "ABAT", vErre_C5, "F ", 0},
         {"C5", "ABAT", vErre_C5, " R", 0},
         {"C5", "ABAT", vErre_C5, "ZZ", 0},
-        {"C5", "ABAT", vErre_C5, "", 0},
+        {"C5", "ABAT", vErre_C5, "", 1},  // no character, no blank; TP holds an empty entry
         {"C5", "NAIS", vErre_C5, "  ", 1},
         {"C5", "NAIS", vErre_C5, "FR", 1},
         {"C5", "NAIS", vErre_C5, "ZZ", 0},
