@@ -515,6 +515,23 @@ TEST(BoutEnBoutErre, RejectedErreAreAnsweredInTheAcknowledgementLayout) {
                        erreurAttendue(f.lignes[2], fichTexte, "I0861", 0, 0, CorpsRepondu::erre)});
 }
 
+// A short line is read only up to its end: a line that stops at column 61
+// has no returned type C1, whatever the longer line before it left in the
+// buffer there, so its missing C6 is admitted (it would be 186 after "ABAT").
+TEST(BoutEnBoutErre, ShortLineReadsOnlyItsOwnColumns) {
+    const Fichier f = fichierDe({erreValide(), erreValide()});
+    std::vector<std::string> entree = f.lignes;
+    entree[2].resize(61);
+    Repertoire rep;
+    const auto r = valider(rep, fichier(entree));
+    EXPECT_EQ(r.code, 2) << r.erreur;
+    const auto sortie = lignes(rep.lire("out.txt"));
+    ASSERT_EQ(sortie.size(), 2u);
+    EXPECT_EQ(col(sortie[1], 51, 60), "0000000002");
+    EXPECT_EQ(col(sortie[1], 70, 83), std::string(14, ' '));
+    EXPECT_EQ(codesErreur(sortie[1]), (std::vector<int>{108, 85, 190, 84, 185, 21, 21, 187, 188, 5}));
+}
+
 // ---- Example files ----
 
 void verifierExemple(const std::string& nom) {

@@ -321,19 +321,20 @@ TEST(Erre, ReportedEmitterRelatedToTheFileEmitter) {
     }
 }
 
-// Columns past the end of a short line are missing: a line that stops in C1
-// returns no slaughter notification, whatever an earlier line held there.
+// Columns past the end of a short line are missing: a line that stops before
+// C1 returns no slaughter notification, whatever an earlier line left in the
+// buffer there.
 TEST(Erre, ShortLineHasNoReturnedType) {
     ligneCourante(erreValide().texte());
-    xdebug[64] = '\0';
+    xdebug[60] = '\0';
     EXPECT_EQ(appeler(vErre_C6, B12), 1);
     EXPECT_EQ(appeler(vErre_C36_1, "        "), 1);
     EXPECT_EQ(appeler(vErre_C5, "  "), 1);
     EXPECT_EQ(appeler(vErre_C8_conf, "01234567    "), 1);
     EXPECT_EQ(appeler(vErre_C8_conf, "0112345     "), 0);
-    // A line that stops inside C31: the country is not "FR".
+    // A line that stops before C31: the country is not "FR".
     ligneCourante(erreValide().texte());
-    xdebug[176] = '\0';
+    xdebug[174] = '\0';
     EXPECT_EQ(appeler(vErre_C32_1, "DE12345     "), 1);
     ligneCourante(erreValide().texte());
     EXPECT_EQ(appeler(vErre_C32_1, "DE12345     "), 0);
