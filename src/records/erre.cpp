@@ -1,7 +1,192 @@
-// ERRE records: body rule table.
+// ERRE records: an error return on a slaughter notification sent earlier,
+// received with the action ECQ (whose rules are the CRE column).
+#include "records/erre.h"
+
+#include <cstring>
+
+#include "checks/coherence.h"
+#include "checks/dates.h"
+#include "checks/generiques.h"
+#include "checks/identifiants.h"
+#include "checks/octets.h"
 #include "records/records.h"
 
-// No body rules yet for this type: records of it get their header and trailer
-// checked only.
-const sCorps tErre[1] = {};
-const int lErre = 0;
+namespace {
+
+// The returned record's type C1 is "ABAT".
+bool retourSurAbat() {
+    char c1[5];
+    erreColonnes(63, 66, c1);
+    return egal(c1, "ABAT");
+}
+
+// The countries read from the line: C5 (of C6) and C31 (of the bovine C32).
+struct Pays {
+    char code[3];
+};
+Pays paysC5() {
+    Pays p;
+    erreColonnes(84, 85, p.code);
+    return p;
+}
+Pays paysC31() {
+    Pays p;
+    erreColonnes(176, 177, p.code);
+    return p;
+}
+
+bool estAlphanumeriqueAscii(char c) { return estChiffre(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// Holding number, or sanitary approval number when C1 is "ABAT"; blank accepted.
+int numeroDeReference(const char* champ) {
+    if (champVide(champ)) return 1;
+    return retourSurAbat() ? verifNumAgrementSanitaireFr(champ) : verifNumExploitFr(champ);
+}
+
+}  // namespace
+
+void erreColonnes(int debut, int fin, char* destination) {
+    // xdebug ends with a NUL at the end of the line: nothing past it is read.
+    const int longueur = longueurBornee(xdebug, fin);
+    int n = 0;
+    for (int c = debut; c <= fin && c <= longueur; ++c) destination[n++] = xdebug[c - 1];
+    destination[n] = '\0';
+}
+
+int vErre_C1(const char*, char* champ, const void*, int) { return egal(champ, "ABAT"); }
+
+int vErre_C4(const char*, char* champ, const void*, int) { return !champVide(champ); }
+int vErre_C8(const char*, char* champ, const void*, int) { return !champVide(champ); }
+int vErre_C10(const char*, char* champ, const void*, int) { return !champVide(champ); }
+
+int vErre_C5(const char*, char* champ, const void*, int) {
+    if (retourSurAbat()) {
+        if (champ[0] == ' ' || (champ[0] != '\0' && champ[1] == ' ')) return 0;
+    } else if (egal(champ, "  ")) {
+        return 1;
+    }
+    return fVerifValAut(depVide, champ, TP, LenTP);
+}
+
+int vErre_C6(const char*, char* champ, const void*, int) {
+    if (champVide(champ)) return !retourSurAbat();
+    return fVerifNumEtranger(paysC5().code, champ, nullptr, 0);
+}
+
+int vErre_C7(const char*, char* champ, const void*, int) { return egal(champ, "FR"); }
+
+int vErre_C8_conf(const char*, char* champ, const void*, int) { return numeroDeReference(champ); }
+int vErre_C30(const char*, char* champ, const void*, int) { return numeroDeReference(champ); }
+
+int vErre_C9(const char*, char* champ, const void*, int) {
+    if (std::strlen(champ) != 4) return 0;
+    for (int i = 0; i < 4; ++i) {
+        if (!estAlphanumeriqueAscii(champ[i])) return 0;
+    }
+    return 1;
+}
+
+int vErre_C29(const char*, char* champ, const void*, int) { return champVide(champ) || egal(champ, "FR"); }
+
+int vErre_C31(const char*, char* champ, const void*, int) {
+    return egal(champ, "  ") || fVerifValAut(depVide, champ, TP, LenTP);
+}
+
+int vErre_C32_1(const char*, char* champ, const void*, int) {
+    if (champVide(champ)) return 1;
+    if (!egal(paysC31().code, "FR")) return 1;
+    return verifNumBovinFrOuImporte(champ);
+}
+
+int vErre_C32_2(const char*, char* champ, const void*, int) {
+    if (champVide(champ)) return 1;
+    const Pays pays = paysC31();
+    if (egal(pays.code, "FR") || egal(pays.code, "CH") || appartient_UE(pays.code)) return 1;
+    return verifNumBovinFrOuImporte(champ);
+}
+
+int vErre_C32_3(const char*, char* champ, const void*, int) {
+    if (champVide(champ)) return 1;
+    const Pays pays = paysC31();
+    if (egal(pays.code, "FR")) return 1;
+    if (egal(pays.code, "CH") || appartient_UE(pays.code)) return fVerifNumEtranger(pays.code, champ, nullptr, 0);
+    return 1;
+}
+
+int vErre_C36_1(const char*, char* champ, const void*, int) {
+    if (std::strlen(champ) != 8) return 0;
+    if (champVide(champ)) return !retourSurAbat();
+    return verifDateCompleteEtCorrecte(champ);
+}
+
+int vErre_C37_1(const char*, char* champ, const void*, int) {
+    if (champVide(champ)) return 1;
+    if (std::strlen(champ) != 8) return 0;
+    // The code runs up to its last non-blank character: at least 6 of them,
+    // with no blank inside.
+    int fin = 8;
+    while (fin > 0 && champ[fin - 1] == ' ') --fin;
+    if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
+    if (std::strncmp(champ + 3, "IPG", 3) == 0) {
+        // A departmental office: an entry of TDC, whole. Partner codes are
+        // not offices.
+        for (int i = 0; i < LenTDC; ++i) {
+            if (egal(champ, TDC[i])) return 1;
+        }
+        return 0;
+    }
+    return commencePar(champ, "ONICAB") || commencePar(champ, "OFFICE") || egal(champ, "NORMABEV") ||
+           egal(champ, "POINTFOC");
+}
+
+int vErre_C37_2(const char* dependance, char* champ, const void*, int) {
+    if (champVide(champ)) return 1;
+    if (egal(champ, dependance)) return 1;
+    for (int i = 0; i < LenTEDC; ++i) {
+        if (egal(dependance, TEDC[2 * i]) && egal(champ, TEDC[2 * i + 1])) return 1;
+    }
+    return 0;
+}
+
+// Obligation columns: CRE (and ECQ), DEM, INV, EDI, MOD. Every rule runs for
+// CRE, INV and MOD and is skipped for DEM and EDI. The field numbers jump
+// from C10 to C29: from C29 on, slot and field numbers differ (C29 is slot
+// 10, C31 slot 12).
+const sCorps tErre[] = {
+    // The returned record: its type, action and identification.
+    {C1, 63, 66, 0, 1, 0, 1, 0, fVerifValAut, TAB(tE6), SANS_DEP, 85},
+    {C1, 0, 0, 0, 1, 0, 1, 0, vErre_C1, SANS_TAB, SANS_DEP, 190},
+    {C2, 67, 69, 0, 1, 0, 1, 0, fVerifValAut, TAB(tE5), SANS_DEP, 84},
+    {C3, 70, 71, 0, 1, 0, 1, 0, fVerifValAut, TAB(TP), SANS_DEP, 1},
+    {C4, 72, 83, 0, 1, 0, 1, 0, vErre_C4, SANS_TAB, SANS_DEP, 185},
+    {C5, 84, 85, 0, 1, 0, 1, 0, vErre_C5, SANS_TAB, SANS_DEP, 1},
+    {C6, 86, 97, 0, 1, 0, 1, 0, vErre_C6, SANS_TAB, SANS_DEP, 186},
+    // Reference holding, or sanitary approval of a slaughter.
+    {C7, 98, 99, 0, 1, 0, 1, 0, vErre_C7, SANS_TAB, SANS_DEP, 21},
+    {C8, 100, 111, 0, 1, 0, 1, 0, vErre_C8, SANS_TAB, SANS_DEP, 21},
+    {C8, 0, 0, 0, 1, 0, 1, 0, vErre_C8_conf, SANS_TAB, SANS_DEP, 68},
+    // The error itself.
+    {C9, 112, 115, 0, 1, 0, 1, 0, vErre_C9, SANS_TAB, SANS_DEP, 187},
+    {C10, 116, 116, 0, 1, 0, 1, 0, vErre_C10, SANS_TAB, SANS_DEP, 188},
+    // Columns 117 to 161 belong to no field.
+    {C29, 162, 163, 0, 1, 0, 1, 0, vErre_C29, SANS_TAB, SANS_DEP, 189},
+    {C30, 164, 175, 0, 1, 0, 1, 0, vErre_C30, SANS_TAB, SANS_DEP, 189},
+    {C31, 176, 177, 0, 1, 0, 1, 0, vErre_C31, SANS_TAB, SANS_DEP, 1},
+    {C32, 178, 189, 0, 1, 0, 1, 0, vErre_C32_1, SANS_TAB, SANS_DEP, 67},
+    {C32, 0, 0, 0, 1, 0, 1, 0, vErre_C32_2, SANS_TAB, SANS_DEP, 118},
+    {C32, 0, 0, 0, 1, 0, 1, 0, vErre_C32_3, SANS_TAB, SANS_DEP, 1},
+    // Dates, none after the record's own.
+    {C33, 190, 197, 0, 1, 0, 1, 0, fDATEC_INC, SANS_TAB, SANS_DEP, 5},
+    {C33, 0, 0, 0, 1, 0, 1, 0, fCoherenDC, SANS_TAB, DEP_F(F1), 52},
+    {C34, 198, 205, 0, 1, 0, 1, 0, fDATEC_INC, SANS_TAB, SANS_DEP, 22},
+    {C34, 0, 0, 0, 1, 0, 1, 0, fCoherenDC, SANS_TAB, DEP_F(F1), 52},
+    {C35, 206, 213, 0, 1, 0, 1, 0, fDATEC_INC, SANS_TAB, SANS_DEP, 22},
+    {C35, 0, 0, 0, 1, 0, 1, 0, fCoherenDC, SANS_TAB, DEP_F(F1), 52},
+    {C36, 214, 221, 0, 1, 0, 1, 0, vErre_C36_1, SANS_TAB, SANS_DEP, 122},
+    {C36, 0, 0, 0, 1, 0, 1, 0, fCoherenDC, SANS_TAB, DEP_F(F1), 52},
+    // The emitter reported, related to the file's emitter. Column 230 belongs
+    // to no field.
+    {C37, 222, 229, 0, 1, 0, 1, 0, vErre_C37_1, SANS_TAB, SANS_DEP, 87},
+    {C37, 0, 0, 0, 1, 0, 1, 0, vErre_C37_2, SANS_TAB, DEP_FICH_E(E3), 135},
+};
+const int lErre = static_cast<int>(sizeof tErre / sizeof tErre[0]);
