@@ -1,0 +1,263 @@
+// NUMA, REBO, PICO, GROC, IMOC and RACO (identification devices and small
+// ruminants): the checks of these types, and the rule tables row by row
+// against their listings.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "harnais_tables.h"
+#include "checks/dispositifs.h"
+#include "model/modele.h"
+#include "outils.h"
+#include "records/groc.h"
+#include "records/numa.h"
+#include "records/pico.h"
+#include "records/raco.h"
+#include "records/records.h"
+#include "reference/valautorise.h"
+
+namespace {
+
+using essai::Valeur;
+
+void remplirSlot(numCorpsVSE slot, const std::string& valeur) {
+    ASSERT_LT(valeur.size(), sizeof valCorpsVSE[slot].valeur);
+    std::strcpy(valCorpsVSE[slot].valeur, valeur.c_str());
+}
+
+const std::string B6(6, ' ');
+const std::string B8(8, ' ');
+const std::string B12(12, ' ');
+
+// ---------------------------------------------------------------------------
+// Rule tables against their listings. One line per row: field, columns
+// ("same" for a further rule on the field above), obligation codes for CRE
+// DEM INV EDI MOD, check, allowed-value table with its count, dependance (the
+// field its slot holds), error number; "-" for none.
+
+const essai::NomsDeChecks kChecksDispositifs = {
+    NOM_CHECK(fConform_OC_FR),        NOM_CHECK(fConform_OC_UE),        NOM_CHECK(fConform_OC_TP),
+    NOM_CHECK(fConform_OC_IND_M),     NOM_CHECK(fConform_OC_model1),    NOM_CHECK(fConform_OC_model2),
+    NOM_CHECK(fConform_OC_model3),    NOM_CHECK(fConform_OC_model4),    NOM_CHECK(fConform_OC_model5),
+    NOM_CHECK(fConform_OC_pays_orig), NOM_CHECK(fConform_OC_compteur),  NOM_CHECK(fConform_BV_model1),
+    NOM_CHECK(fConform_BV_model2),    NOM_CHECK(fConform_BV_model3),    NOM_CHECK(fConform_BV_model4),
+    NOM_CHECK(fConform_BV_model5),    NOM_CHECK(fConform_temoin_bouc1), NOM_CHECK(fConform_temoin_bouc2),
+    NOM_CHECK(numa_fC6_1),            NOM_CHECK(numa_fC6_2),            NOM_CHECK(numa_fC6_3),
+    NOM_CHECK(pico_fC6_1),            NOM_CHECK(pico_fC6_2),            NOM_CHECK(pico_fC6_3),
+    NOM_CHECK(groc_cre_C10_1),        NOM_CHECK(groc_cre_C10_2),        NOM_CHECK(groc_cre_C12),
+    NOM_CHECK(raco_fC6),
+};
+
+const std::vector<std::string> kListingNuma = {
+    "C1 63-64 0 2 2 2 0 fVerifValAut FR(1) - 27",
+    "C2 65-76 0 2 2 2 0 fVerifDiffNull DouzeBlancs(1) - 27",
+    "C2 same 0 2 2 2 0 fConform8 TD(97) - 68",
+    "C2 same 0 2 2 2 0 fCoherenCC - E8 50",
+    "C3 77-78 1 1 1 1 1 - - - -",
+    "C4 79-80 0 2 2 2 0 fVerifValAut FR(1) - 26",
+    "C5 81-92 0 2 2 2 0 fVerifDiffNull DouzeBlancs(1) - 26",
+    "C5 same 0 2 2 2 0 fConform10 TD(97) - 67",
+    "C5 same 0 2 2 2 0 fCoherenCC - E8 50",
+    "C6 93-98 0 2 2 2 0 numa_fC6_1 - - 48",
+    "C6 same 0 2 2 2 0 numa_fC6_2 - - 177",
+    "C6 same 0 2 2 2 0 numa_fC6_3 - C5 179",
+    "C7 99-106 0 2 2 2 1 fDATEC - - 28",
+    "C7 same 0 2 2 2 1 fCoherenDC - F1 52",
+    "C8 107-107 1 2 2 2 0 fVerifValAut UTIL_BOUC(6) - 150",
+    "C9 108-115 0 2 2 2 0 fConform_BV_model1 - C7 153",
+    "C9 same 0 2 2 2 0 fConform_BV_model2 FAB_REP(14) - 154",
+    "C9 same 0 2 2 2 0 fConform_BV_model3 C2_MODEL_BV(1) - 155",
+    "C9 same 0 2 2 2 0 fConform_BV_model4 C3_MODEL_BV(2) - 156",
+    "C9 same 0 2 2 2 0 fConform_BV_model5 - - 157",
+    "C10 116-123 0 2 2 2 0 fConform_BV_model1 - C7 153",
+    "C10 same 0 2 2 2 0 fConform_BV_model2 FAB_REP(14) - 154",
+    "C10 same 0 2 2 2 0 fConform_BV_model3 C2_MODEL_BV(1) - 155",
+    "C10 same 0 2 2 2 0 fConform_BV_model4 C3_MODEL_BV(2) - 156",
+    "C10 same 0 2 2 2 0 fConform_BV_model5 - - 157",
+    "C11 124-230 1 1 1 1 1 - - - -",
+};
+
+// The second date runs for INV and MOD (rows 13 and 14); the fields after the
+// jump from C6 to C23 sit in slots C7 to C10.
+const std::vector<std::string> kListingRebo = {
+    "C1 63-64 0 2 0 2 0 fVerifValAut TP(245) - 1",
+    "C2 65-76 0 2 0 2 0 fVerifDiffNull DouzeBlancs(1) - 1",
+    "C2 same 0 2 0 2 0 fConform10FR TD(97) C1 67",
+    "C2 same 0 2 0 2 0 fConform10FRnonECHAnon TD(97) C1 118",
+    "C2 same 0 2 0 2 0 fConform10FRnonECHAoui - C1 1",
+    "C3 77-78 1 1 1 1 1 - - - -",
+    "C4 79-86 0 2 1 2 0 fDATEC - - 28",
+    "C4 same 0 2 1 2 0 fCoherenDC - F1 52",
+    "C5 87-88 0 2 0 2 0 fVerifValAut FR(1) - 27",
+    "C6 89-100 0 2 0 2 0 fVerifDiffNull DouzeBlancs(1) - 27",
+    "C6 same 0 2 0 2 0 fConform8 TD(97) - 68",
+    "C6 same 0 2 0 2 0 fCoherenCC - E8 50",
+    "C23 212-219 1 2 0 2 0 fDATEC - - 28",
+    "C23 same 1 2 0 2 0 fCoherenDC - F1 52",
+    "C24 220-227 0 2 1 2 1 fConform_BV_model1 - C4 153",
+    "C24 same 0 2 1 2 1 fConform_BV_model2 FAB_REP(14) - 154",
+    "C24 same 0 2 1 2 1 fConform_BV_model3 C2_MODEL_BV(1) - 155",
+    "C24 same 0 2 1 2 1 fConform_BV_model4 C3_MODEL_BV(2) - 156",
+    "C24 same 0 2 1 2 1 fConform_BV_model5 - - 157",
+    "C25 228-228 1 2 1 2 0 fConform_temoin_bouc1 UTIL_BOUC(6) C4 150",
+    "C25 same 1 2 1 2 0 fConform_temoin_bouc2 - - 191",
+    "C26 229-230 1 1 1 1 1 - - - -",
+};
+
+const std::vector<std::string> kListingPico = {
+    "C1 63-64 0 2 2 2 2 fVerifValAut FR(1) - 27",
+    "C2 65-76 0 2 2 2 2 fVerifDiffNull DouzeBlancs(1) - 27",
+    "C2 same 0 2 2 2 2 fConform8 TD(97) - 68",
+    "C2 same 0 2 2 2 2 fCoherenCC - E8 50",
+    "C3 77-78 1 1 1 1 1 - - - -",
+    "C4 79-80 0 2 2 2 2 fVerifValAut FR(1) - 164",
+    "C5 81-92 0 2 2 2 2 fVerifDiffNull DouzeBlancs(1) - 165",
+    "C5 same 0 2 2 2 2 fConform_OC_TP IND_M(303) C4 151",
+    "C5 same 0 2 2 2 2 fCoheren_OC_IND_M IND_M(303) E8 50",
+    "C6 93-98 0 2 2 2 2 pico_fC6_1 - - 48",
+    "C6 same 0 2 2 2 2 pico_fC6_2 - - 178",
+    "C6 same 0 2 2 2 2 pico_fC6_3 - C5 180",
+    "C7 99-106 0 2 2 2 2 fDATEC - - 28",
+    "C7 same 0 2 2 2 2 fCoherenDC - F1 52",
+    "C8 107-114 0 2 2 2 2 fConform_OC_model1 - - 153",
+    "C8 same 0 2 2 2 2 fConform_OC_model2 FAB_REP(14) - 154",
+    "C8 same 0 2 2 2 2 fConform_OC_model3 C2_MODEL(3) - 155",
+    "C8 same 0 2 2 2 2 fConform_OC_model4 C3_MODEL(2) - 156",
+    "C8 same 0 2 2 2 2 fConform_OC_model5 - - 157",
+    "C9 115-116 0 2 2 2 2 fVerifValAut TYP_COM(8) - 166",
+    "C10 117-118 0 2 2 2 2 fVerifValAut TP(245) - 152",
+    "C11 119-119 0 2 2 2 2 fConform_OC_compteur - C8 158",
+    "C12 120-230 1 1 1 1 1 - - - -",
+};
+
+const std::vector<std::string> kListingGroc = {
+    "C1 63-64 0 0 2 2 2 fVerifValAut TECH(30) - 1",
+    "C2 65-76 0 0 2 2 2 fVerifDiffNull DouzeBlancs(1) - 1",
+    "C2 same 0 0 2 2 2 fConform_OC_FR IND_M(303) C1 151",
+    "C2 same 0 0 2 2 2 fConform_OC_UE - C1 1",
+    "C3 77-78 1 1 1 1 1 - - - -",
+    "C4 79-80 0 1 2 2 2 fVerifValAut FR(1) - 27",
+    "C5 81-92 0 1 2 2 2 fVerifDiffNull DouzeBlancs(1) - 27",
+    "C5 same 0 1 2 2 2 fConform8 TD(97) C1 68",
+    "C5 same 0 1 2 2 2 fCoherenCC - E8 50",
+    "C6 93-100 0 1 2 2 2 fDATEC - - 28",
+    "C6 same 0 1 2 2 2 fCoherenDC - F1 52",
+    "C7 101-108 0 0 2 2 2 fConform_OC_model1 - - 153",
+    "C7 same 0 0 2 2 2 fConform_OC_model2 FAB_REP(14) - 154",
+    "C7 same 0 0 2 2 2 fConform_OC_model3 C2_MODEL(3) - 155",
+    "C7 same 0 0 2 2 2 fConform_OC_model4 C3_MODEL(2) - 156",
+    "C7 same 0 0 2 2 2 fConform_OC_model5 - - 157",
+    "C8 109-110 0 1 2 2 2 fConform_OC_pays_orig - C1 152",
+    "C9 111-111 0 1 2 2 2 fConform_OC_compteur - C7 158",
+    "C10 112-119 0 1 2 2 2 groc_cre_C10_1 - C6 102",
+    "C10 same 0 1 2 2 2 groc_cre_C10_2 - F1 52",
+    "C10 same 1 1 2 2 2 fDATEC - - 102",
+    "C10 same 1 1 2 2 2 fCoherenDC - F1 52",
+    "C11 120-121 1 1 2 2 2 - - - -",
+    "C12 122-127 0 1 2 2 2 groc_cre_C12 - C10 103",
+    "C12 same 1 1 2 2 2 fHEUREC - - 103",
+    "C13 128-230 1 1 1 1 1 - - - -",
+};
+
+const std::vector<std::string> kListingImoc = {
+    "C1 63-64 0 2 0 2 2 fVerifValAut FR(1) - 159",
+    "C2 65-76 0 2 0 2 2 fVerifDiffNull DouzeBlancs(1) - 160",
+    "C2 same 0 2 0 2 2 fConform_OC_IND_M - - 161",
+    "C2 same 0 2 0 2 2 fCoheren_OC_IND_M IND_M(303) E8 50",
+    "C3 77-78 1 1 1 1 1 - - - -",
+    "C4 79-80 0 2 1 2 2 fVerifValAut FR(1) - 27",
+    "C5 81-92 0 2 1 2 2 fVerifDiffNull DouzeBlancs(1) - 27",
+    "C5 same 0 2 1 2 2 fConform8 TD(97) C1 68",
+    "C5 same 0 2 1 2 2 fCoherenCC - E8 50",
+    "C6 93-93 0 2 1 2 2 fVerifValAut C2_MODEL(3) - 162",
+    "C7 94-101 0 2 1 2 2 fDATEC - - 163",
+    "C7 same 0 2 1 2 2 fCoherenDC - F1 52",
+    "C8 102-230 1 1 1 1 1 - - - -",
+};
+
+const std::vector<std::string> kListingRaco = {
+    "C1 63-64 0 2 0 2 0 fVerifValAut FR(1) - 27",
+    "C2 65-76 0 2 0 2 0 fVerifDiffNull DouzeBlancs(1) - 27",
+    "C2 same 0 2 0 2 0 fConform8 TD(97) - 68",
+    "C2 same 0 2 0 2 0 fCoherenCC - E8 50",
+    "C3 77-78 1 1 1 1 1 - - - -",
+    "C4 79-82 0 2 0 2 0 fCoherenD_OC_an_1 - - 167",
+    "C4 same 0 2 0 2 0 fCoherenD_OC_an_2 - F1 168",
+    "C5 83-88 0 2 0 2 0 fVerifValAut CAT_RECEN(10) - 169",
+    "C6 89-94 0 2 1 2 0 raco_fC6 - - 170",
+    "C7 95-102 0 2 1 2 1 fDatRecCorr - - 134",
+    "C7 same 0 2 1 2 1 fDatRecCohe - F1 52",
+    "C7 same 0 2 1 2 1 fDatRec_OC_Post - C4 137",
+    "C8 103-230 1 1 1 1 1 - - - -",
+};
+
+TEST(TablesDispositifs, ReglesLigneParLigne) {
+    EXPECT_EQ(lNuma, 26);
+    EXPECT_EQ(lRebo, 22);
+    EXPECT_EQ(lPico, 23);
+    EXPECT_EQ(lGroc, 26);
+    EXPECT_EQ(lImoc, 13);
+    EXPECT_EQ(lRaco, 13);
+    {
+        SCOPED_TRACE("NUMA");
+        essai::comparerListing(tNuma, lNuma, kListingNuma, kChecksDispositifs);
+    }
+    {
+        SCOPED_TRACE("REBO");
+        essai::comparerListing(tRebo, lRebo, kListingRebo, kChecksDispositifs);
+    }
+    {
+        SCOPED_TRACE("PICO");
+        essai::comparerListing(tPico, lPico, kListingPico, kChecksDispositifs);
+    }
+    {
+        SCOPED_TRACE("GROC");
+        essai::comparerListing(tGroc, lGroc, kListingGroc, kChecksDispositifs);
+    }
+    {
+        SCOPED_TRACE("IMOC");
+        essai::comparerListing(tImoc, lImoc, kListingImoc, kChecksDispositifs);
+    }
+    {
+        SCOPED_TRACE("RACO");
+        essai::comparerListing(tRaco, lRaco, kListingRaco, kChecksDispositifs);
+    }
+}
+
+// The switch table sends each type to its table and echoes its pair of
+// reference fields in an error record; REBO's slots after the jump hold the
+// fields C23 to C26.
+TEST(TablesDispositifs, AiguillageVersLesTables) {
+    struct Cas {
+        const char* type;
+        const sCorps* table;
+        int lignes;
+        numCorpsVSE c7;
+        numCorpsVSE c8;
+    };
+    const Cas cas[] = {
+        {"NUMA", tNuma, 26, C1, C2}, {"REBO", tRebo, 22, C5, C6}, {"PICO", tPico, 23, C1, C2},
+        {"GROC", tGroc, 26, C4, C5}, {"IMOC", tImoc, 13, C4, C5}, {"RACO", tRaco, 13, C1, C2},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.type);
+        const int i = chercherAiguillage(c.type);
+        ASSERT_NE(i, ERR_AIGUILLAGE);
+        const sAiguillage& a = tAiguillage[i];
+        EXPECT_EQ(a.tabVerif, c.table);
+        EXPECT_EQ(*a.pLenTabVerif, c.lignes);
+        EXPECT_EQ(a.champErrC7, c.c7);
+        EXPECT_EQ(a.champErrC8, c.c8);
+    }
+    EXPECT_EQ(essai::correspondanceSlots(tRebo, lRebo),
+              "slot C7 = field C23, slot C8 = field C24, slot C9 = field C25, slot C10 = field C26");
+    for (const Cas& c : cas) {
+        if (c.table != tRebo) EXPECT_EQ(essai::correspondanceSlots(c.table, c.lignes), "") << c.type;
+    }
+}
+
+}  // namespace
