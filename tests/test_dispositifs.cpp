@@ -33,6 +33,168 @@ const std::string B6(6, ' ');
 const std::string B8(8, ' ');
 const std::string B12(12, ' ');
 
+// Quantities of NUMA: 6 digits not 0 (48), 1 to 1000 (177), and the serial
+// part of the first number (C5 from its third character) plus the quantity at
+// most 100000000 (179). Numbers are read as atoi reads them, saturated.
+TEST(Numa, QuantiteEtFinDePlage) {
+    struct Cas {
+        std::string c5;
+        std::string c6;
+        int e48, e177, e179;  // 1: accepted
+    };
+    const Cas cas[] = {
+        {"0112345678  ", "000000", 0, 0, 1},
+        {"0112345678  ", "000001", 1, 1, 1},
+        {"0112345678  ", "001000", 1, 1, 1},
+        {"0112345678  ", "001001", 1, 0, 1},
+        {"0112345678  ", "999999", 1, 0, 1},
+        {"0112345678  ", " 00001", 0, 1, 1},  // atoi skips the blank
+        {"0112345678  ", "00001 ", 0, 1, 1},
+        {"0112345678  ", "+00010", 0, 1, 1},
+        {"0112345678  ", "-00001", 0, 0, 1},
+        {"0112345678  ", "00000A", 0, 0, 1},
+        {"0112345678  ", "A00001", 0, 0, 1},
+        {"0112345678  ", "      ", 0, 0, 1},
+        {"0112345678  ", "00010", 0, 1, 1},   // cut short
+        {"0112345678  ", "", 0, 0, 1},
+        // The end of the range.
+        {"0199999999  ", "000001", 1, 1, 1},   // 100000000
+        {"0199999999  ", "000002", 1, 1, 0},
+        {"0199999000  ", "001000", 1, 1, 1},
+        {"0199999001  ", "001000", 1, 1, 0},
+        {"0100000000  ", "001000", 1, 1, 1},
+        {"01 99999999 ", "000002", 1, 1, 0},   // leading blank skipped
+        {"0199999X99  ", "000002", 1, 1, 1},   // reading stops at X: 99999
+        // Decision on numbers: saturated at the 32-bit bounds, never wrapped.
+        {"019999999999", "000001", 1, 1, 0},
+        {"012147483647", "000000", 0, 0, 0},
+        {"014294967297", "000001", 1, 1, 0},   // a wrapped reading would give 1
+        {"01-999999999", "000001", 1, 1, 1},
+        // A first number cut short before its third character reads 0.
+        {"0", "001000", 1, 1, 1},
+        {"", "001000", 1, 1, 1},
+    };
+    for (const Cas& c : cas) {
+        const std::string nom = '"' + c.c5 + "\" / \"" + c.c6 + '"';
+        Valeur c5(c.c5);
+        Valeur a(c.c6), b(c.c6), d(c.c6);
+        EXPECT_EQ(numa_fC6_1(depVide, a.get(), nullptr, 0) != 0, c.e48 == 1) << nom;
+        EXPECT_EQ(numa_fC6_2(depVide, b.get(), nullptr, 0) != 0, c.e177 == 1) << nom;
+        EXPECT_EQ(numa_fC6_3(c5.get(), d.get(), nullptr, 0) != 0, c.e179 == 1) << nom;
+    }
+}
+
+// Quantities of PICO: 6 digits not 0 (48), 1 to 10000 (178), and the end of
+// the range by order type (180).
+TEST(Pico, QuantiteEtFinDePlageSelonLeTypeDeCommande) {
+    struct Cas {
+        std::string c9;
+        std::string c5;
+        std::string c6;
+        int e48, e178, e180;
+    };
+    const Cas cas[] = {
+        {"I1", "1234561     ", "000000", 0, 0, 1},
+        {"I1", "1234561     ", "010000", 1, 1, 1},
+        {"I1", "1234561     ", "010001", 1, 0, 1},
+        {"I1", "1234561     ", " 00001", 0, 1, 1},
+        // Replacement orders: characters 8 to 12 plus the quantity up to 10000.
+        {"PR", "123456R1234 ", "008766", 1, 1, 1},
+        {"PR", "123456R1234 ", "008767", 1, 1, 0},
+        {"PR", "123456R     ", "010000", 1, 1, 1},
+        {"PC", "123456C9999 ", "000001", 1, 1, 1},
+        {"PC", "123456C9999 ", "000002", 1, 1, 0},
+        // Other orders: characters 7 to 12 plus the quantity up to 100000.
+        {"I0", "12345612345 ", "087655", 1, 0, 1},
+        {"I0", "12345612345 ", "087656", 1, 0, 0},
+        {"I0", "1234561     ", "010000", 1, 1, 1},
+        {"I1", "12345699999 ", "000001", 1, 1, 1},
+        {"I1", "12345699999 ", "000002", 1, 1, 0},
+        {"PR", "12345699999 ", "000001", 1, 1, 1},  // from character 8: 9999
+        {"PR", "12345699999 ", "000002", 1, 1, 0},
+        {"PR ", "12345699999 ", "000002", 1, 1, 0},  // not exactly "PR": from character 7
+        {"PR ", "12345699999 ", "000001", 1, 1, 1},
+        {"", "12345699999 ", "000002", 1, 1, 0},
+        // A first identifier cut short reads 0 where it has no character.
+        {"PR", "123456", "010000", 1, 1, 1},
+        {"I1", "", "010000", 1, 1, 1},
+    };
+    remplirSlot(C8, "PR");
+    remplirSlot(C10, "PC");
+    for (const Cas& c : cas) {
+        remplirSlot(C9, c.c9);
+        const std::string nom = c.c9 + " \"" + c.c5 + "\" / \"" + c.c6 + '"';
+        Valeur c5(c.c5);
+        Valeur a(c.c6), b(c.c6), d(c.c6);
+        EXPECT_EQ(pico_fC6_1(depVide, a.get(), nullptr, 0) != 0, c.e48 == 1) << nom;
+        EXPECT_EQ(pico_fC6_2(depVide, b.get(), nullptr, 0) != 0, c.e178 == 1) << nom;
+        EXPECT_EQ(pico_fC6_3(c5.get(), d.get(), nullptr, 0) != 0, c.e180 == 1) << nom;
+    }
+    for (numCorpsVSE s : {C8, C9, C10}) valCorpsVSE[s].valeur[0] = '\0';
+}
+
+TEST(Raco, EffectifEnSixChiffres) {
+    struct Cas {
+        std::string c6;
+        int attendu;
+    };
+    const Cas cas[] = {
+        {"000000", 1}, {"123456", 1}, {"999999", 1}, {"00000 ", 0}, {" 00000", 0},
+        {"-12345", 0}, {"12345", 0},  {"", 0},       {B6, 0},       {"1234567", 1},
+    };
+    for (const Cas& c : cas) {
+        Valeur v(c.c6);
+        EXPECT_EQ(raco_fC6(depVide, v.get(), nullptr, 0) != 0, c.attendu == 1) << '"' << c.c6 << '"';
+    }
+}
+
+// The optional second date of GROC and its time.
+TEST(Groc, SecondeDateEtHeure) {
+    struct Cas {
+        std::string c10;
+        int format;   // groc_cre_C10_1, dependance C6 "16062024"
+        int avantF1;  // groc_cre_C10_2, dependance F1 "20062024"
+    };
+    const Cas dates[] = {
+        {B8, 1, 1},
+        {"15062024", 1, 1},  // before C6: not compared with it
+        {"20062024", 1, 1},
+        {"21062024", 1, 0},
+        {"31022024", 0, 1},
+        {"  062024", 0, 1},
+        {"       ", 0, 1},   // 7 blanks: no blank date; fCoherenDC only orders
+        {"", 0, 1},
+    };
+    for (const Cas& c : dates) {
+        Valeur a(c.c10), b(c.c10);
+        EXPECT_EQ(groc_cre_C10_1("16062024", a.get(), nullptr, 0) != 0, c.format == 1) << '"' << c.c10 << '"';
+        EXPECT_EQ(groc_cre_C10_2("20062024", b.get(), nullptr, 0) != 0, c.avantF1 == 1) << '"' << c.c10 << '"';
+    }
+    struct CasHeure {
+        std::string c10;
+        std::string c12;
+        int attendu;
+    };
+    const CasHeure heures[] = {
+        {B8, B6, 1},
+        {B8, "120000", 0},
+        {B8, "     ", 0},
+        {B8, "", 0},
+        {"15062024", "120000", 1},
+        {"15062024", "235959", 1},
+        {"15062024", "240000", 0},
+        {"15062024", "126000", 0},
+        {"15062024", B6, 0},
+        {"31022024", "120000", 1},  // the date is judged by its own rules
+        {"", "120000", 1},           // a date cut short is not blank
+    };
+    for (const CasHeure& c : heures) {
+        Valeur v(c.c12);
+        EXPECT_EQ(groc_cre_C12(c.c10.c_str(), v.get(), nullptr, 0) != 0, c.attendu == 1)
+            << '"' << c.c10 << "\" / \"" << c.c12 << '"';
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Rule tables against their listings. One line per row: field, columns
 // ("same" for a further rule on the field above), obligation codes for CRE
@@ -256,7 +418,9 @@ TEST(TablesDispositifs, AiguillageVersLesTables) {
     EXPECT_EQ(essai::correspondanceSlots(tRebo, lRebo),
               "slot C7 = field C23, slot C8 = field C24, slot C9 = field C25, slot C10 = field C26");
     for (const Cas& c : cas) {
-        if (c.table != tRebo) EXPECT_EQ(essai::correspondanceSlots(c.table, c.lignes), "") << c.type;
+        if (c.table != tRebo) {
+            EXPECT_EQ(essai::correspondanceSlots(c.table, c.lignes), "") << c.type;
+        }
     }
 }
 
