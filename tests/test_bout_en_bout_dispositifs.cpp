@@ -123,12 +123,15 @@ struct Cas {
     std::string trace;
 };
 
-// Error numbers of a -i trace ("E6.86;C5.23;" gives 86 and 23; the line
-// that reports a short record stands for 108), as an error record writes them.
+// Error numbers of a -i trace ("E6.86;C5.23;" gives 86 and 23; the lines
+// that report a character outside 32 to 126 and a short record stand for 106
+// and 108), as an error record writes them.
+const std::string kCarsNonAutorises = "VSE  cars non autorisés \n";
 const std::string kTropCourt = "VSE trop court \n";
 std::string numerosDeTrace(const std::string& trace) {
     std::vector<int> numeros;
-    if (trace.starts_with(kTropCourt)) numeros.push_back(108);
+    if (trace.starts_with(kCarsNonAutorises)) numeros.push_back(106);
+    if (trace.find(kTropCourt) != std::string::npos) numeros.push_back(108);
     for (size_t p = 0; (p = trace.find('.', p)) != std::string::npos; ++p) {
         numeros.push_back(std::stoi(trace.substr(p + 1, trace.find(';', p) - p - 1)));
     }
@@ -483,6 +486,17 @@ TEST(BoutEnBoutDispositifs, ActionsNotAdmittedGiveTen86) {
 TEST(BoutEnBoutDispositifs, ReboShortLine) {
     const std::string court = rebo("MOD").texte().substr(0, 215);
     verifierFichier({}, 87, 89, {{court, kTropCourt + "C4.52;C7.28;C7.52;F1.90;F2.91;F5.94;"}});
+}
+
+// A NUL byte or a byte above 127 inside a model code stays in its column:
+// the line is refused once (106) and the model part it falls on fails.
+TEST(BoutEnBoutDispositifs, ForeignBytesStayInTheirColumn) {
+    std::string nul = pico("CRE").texte();
+    nul[106] = '\0';  // column 107, the maker of the model C8
+    std::string haut = groc("CRE").texte();
+    haut[102] = '\xC9';  // column 103, the kind of the model C7
+    verifierFichier({}, 63, 65, {{nul, kCarsNonAutorises + "C8.154;"}});
+    verifierFichier({}, 79, 81, {{haut, kCarsNonAutorises + "C7.156;C9.158;"}});
 }
 
 TEST(BoutEnBoutDispositifs, ExampleFileIsDelivered) {
