@@ -270,8 +270,8 @@ TEST(BoutEnBoutDispositifs, Numa) {
         63, 65);
 }
 
-// The decision on numbers: a serial beyond the 32-bit range reads as the
-// bound, so the range is refused (a wrapped reading could accept it).
+// A serial beyond the 32-bit range reads as the bound, so the range is
+// refused (a wrapped reading could accept it).
 TEST(BoutEnBoutDispositifs, NumaSerialBeyond32Bits) {
     const Vse v = numa("CRE");
     verifierFichier(

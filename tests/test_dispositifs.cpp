@@ -65,7 +65,7 @@ TEST(Numa, QuantiteEtFinDePlage) {
         {"0100000000  ", "001000", 1, 1, 1},
         {"01 99999999 ", "000002", 1, 1, 0},   // leading blank skipped
         {"0199999X99  ", "000002", 1, 1, 1},   // reading stops at X: 99999
-        // Decision on numbers: saturated at the 32-bit bounds, never wrapped.
+        // Numbers past the 32-bit range read as the bound, never wrapped.
         {"019999999999", "000001", 1, 1, 0},
         {"012147483647", "000000", 0, 0, 0},
         {"014294967297", "000001", 1, 1, 0},   // a wrapped reading would give 1
