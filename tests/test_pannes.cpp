@@ -45,6 +45,9 @@ const char* nomOperation(Operation genre) {
     case Operation::renommerSansEcraser: return "rename without overwriting";
     case Operation::supprimer: return "unlink";
     case Operation::synchroniserRepertoire: return "fsync of the directory";
+    case Operation::tronquer: return "ftruncate";
+    case Operation::etat: return "stat";
+    case Operation::variable: return "getenv";
     case Operation::toute: break;
     }
     return "?";
@@ -100,6 +103,19 @@ Attendu attendu(const Scenario& s, const Essai& e, const std::vector<ops::Appel>
         return {Issue::echec, messageLivraison};
     case Operation::supprimer:
         return {Issue::absorbee};
+    case Operation::etat:
+        // A name that cannot be looked at before the run is checked again
+        // once opened; a TMPDIR that cannot be looked at is not used.
+        if (!a.chemin.empty()) return {Issue::absorbee};
+        // The check of what was opened fails as the opening would.
+        if (f == e.entree()) return {Issue::avantDeplacement, message::IG003};
+        if (f == e.tmpRecu()) return {Issue::echec, message::IG003};
+        break;
+    case Operation::variable:
+        // TMPDIR looks unset: that temporary file goes beside its file.
+        return {Issue::absorbee};
+    case Operation::tronquer:
+        break;
     case Operation::toute:
         break;
     }

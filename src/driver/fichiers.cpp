@@ -7,12 +7,13 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 
 namespace ops {
 namespace {
 
-constexpr int NB_GENRES = static_cast<int>(Operation::synchroniserRepertoire) + 1;
+constexpr int NB_GENRES = static_cast<int>(Operation::variable) + 1;
 long appels[NB_GENRES] = {};
 
 struct Panne {
@@ -24,6 +25,30 @@ Panne pannes[4];
 int nbPannes = 0;
 long rangArret = 0;
 std::vector<Appel>* journal = nullptr;
+long rangCourtes = 0;
+size_t plafondCourtes = 0;
+
+// Records the outcome of the call just counted.
+void noter(bool reussi) {
+    if (journal != nullptr) journal->back().reussi = reussi;
+}
+
+// Bytes one write may hand to the file (short writes planned by a test).
+size_t plafonne(size_t n) {
+    if (rangCourtes > 0 && appels[static_cast<int>(Operation::ecrire)] >= rangCourtes && n > plafondCourtes) {
+        return plafondCourtes;
+    }
+    return n;
+}
+
+// Records what a write handed to the file.
+void noterEcriture(const void* octets, ssize_t ecrit, long long position) {
+    if (journal == nullptr) return;
+    Appel& a = journal->back();
+    a.reussi = ecrit >= 0;
+    a.position = position;
+    if (ecrit > 0) a.octets.assign(static_cast<const char*>(octets), static_cast<size_t>(ecrit));
+}
 
 // Counts one call (and records it when a journal is kept); true when this
 // call is one chosen to fail.
@@ -61,11 +86,17 @@ void ajouterPanne(long rang, int numeroErreur, Operation genre) {
 long nombreAppels(Operation genre) { return appels[static_cast<int>(genre)]; }
 void fixerArret(long rang) { rangArret = rang; }
 void fixerJournal(std::vector<Appel>* j) { journal = j; }
+void fixerEcrituresCourtes(long rang, size_t plafond) {
+    rangCourtes = plafond > 0 ? rang : 0;
+    plafondCourtes = plafond;
+}
 void remettreAZero() {
     for (long& n : appels) n = 0;
     nbPannes = 0;
     rangArret = 0;
     journal = nullptr;
+    rangCourtes = 0;
+    plafondCourtes = 0;
 }
 
 int ouvrir(const char* chemin, int drapeaux) {
@@ -74,7 +105,11 @@ int ouvrir(const char* chemin, int drapeaux) {
     do {
         fd = ::open(chemin, drapeaux | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
-    if (journal != nullptr) journal->back().fd = fd;
+    if (journal != nullptr) {
+        journal->back().fd = fd;
+        journal->back().drapeaux = drapeaux;
+    }
+    noter(fd >= 0);
     return fd;
 }
 
@@ -90,24 +125,30 @@ ssize_t lire(int fd, void* tampon, size_t n) {
 ssize_t ecrire(int fd, const void* octets, size_t n) {
     if (enPanne(Operation::ecrire, fd)) return -1;
     ssize_t ecrit;
+    n = plafonne(n);
     do {
         ecrit = ::write(fd, octets, n);
     } while (ecrit < 0 && errno == EINTR);
+    noterEcriture(octets, ecrit, -1);
     return ecrit;
 }
 
 ssize_t ecrireA(int fd, const void* octets, size_t n, off_t position) {
     if (enPanne(Operation::ecrire, fd)) return -1;
     ssize_t ecrit;
+    n = plafonne(n);
     do {
         ecrit = ::pwrite(fd, octets, n, position);
     } while (ecrit < 0 && errno == EINTR);
+    noterEcriture(octets, ecrit, position);
     return ecrit;
 }
 
 int synchroniser(int fd) {
     if (enPanne(Operation::synchroniser, fd)) return -1;
-    return ::fsync(fd);
+    const int r = ::fsync(fd);
+    noter(r == 0);
+    return r;
 }
 
 int fermer(int fd) {
@@ -115,17 +156,24 @@ int fermer(int fd) {
         ::close(fd);  // the descriptor is released whatever close reports
         return -1;
     }
-    return ::close(fd);
+    const int r = ::close(fd);
+    noter(r == 0);
+    return r;
 }
 
 int renommer(const char* de, const char* vers) {
     if (enPanne(Operation::renommer, -1, de, vers)) return -1;
-    return ::rename(de, vers);
+    const int r = ::rename(de, vers);
+    noter(r == 0);
+    return r;
 }
 
 int renommerSansEcraser(const char* de, const char* vers) {
     if (enPanne(Operation::renommerSansEcraser, -1, de, vers)) return -1;
-    if (::renameat2(AT_FDCWD, de, AT_FDCWD, vers, RENAME_NOREPLACE) == 0) return 0;
+    if (::renameat2(AT_FDCWD, de, AT_FDCWD, vers, RENAME_NOREPLACE) == 0) {
+        noter(true);
+        return 0;
+    }
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return -1;
     // File systems without the exclusive rename: a hard link fails when the
     // name is taken, and the old name is dropped only once the new one exists.
@@ -136,12 +184,53 @@ int renommerSansEcraser(const char* de, const char* vers) {
         errno = e;
         return -1;
     }
+    noter(true);
     return 0;
 }
 
 int supprimer(const char* chemin) {
     if (enPanne(Operation::supprimer, -1, chemin)) return -1;
-    return ::unlink(chemin);
+    const int r = ::unlink(chemin);
+    noter(r == 0);
+    return r;
+}
+
+int tronquer(int fd) {
+    if (enPanne(Operation::tronquer, fd)) return -1;
+    int r;
+    do {
+        r = ::ftruncate(fd, 0);
+    } while (r != 0 && errno == EINTR);
+    noter(r == 0);
+    return r;
+}
+
+int etat(const char* chemin, struct stat* e) {
+    if (enPanne(Operation::etat, -1, chemin)) return -1;
+    const int r = ::stat(chemin, e);
+    noter(r == 0);
+    return r;
+}
+
+int etatDuNom(const char* chemin, struct stat* e) {
+    if (enPanne(Operation::etat, -1, chemin)) return -1;
+    const int r = ::lstat(chemin, e);
+    noter(r == 0);
+    return r;
+}
+
+int etatOuvert(int fd, struct stat* e) {
+    if (enPanne(Operation::etat, fd)) return -1;
+    const int r = ::fstat(fd, e);
+    noter(r == 0);
+    return r;
+}
+
+const char* variable(const char* nom) {
+    if (enPanne(Operation::variable, -1, nom)) return nullptr;
+    const char* valeur = std::getenv(nom);
+    noter(valeur != nullptr);
+    return valeur;
 }
 
 int synchroniserRepertoire(const char* chemin) {
@@ -160,24 +249,33 @@ int synchroniserRepertoire(const char* chemin) {
     errno = e;
     // Some file systems cannot sync a directory; the rename is then as durable
     // as they make it.
-    if (resultat != 0 && (errno == EINVAL || errno == ENOTSUP)) return 0;
+    if (resultat != 0 && (errno == EINVAL || errno == ENOTSUP)) {
+        noter(true);
+        return 0;
+    }
+    noter(resultat == 0);
     return resultat;
 }
 
 }  // namespace ops
 
 FichierEntree::~FichierEntree() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) ops::fermer(fd_);
 }
 
 bool FichierEntree::ouvrir(const char* chemin) {
-    fd_ = ops::ouvrir(chemin, O_RDONLY);
-    if (fd_ < 0) return false;
+    const int fd = ops::ouvrir(chemin, O_RDONLY);
+    if (fd < 0) return false;
+    adopter(fd);
+    return true;
+}
+
+void FichierEntree::adopter(int fd) {
+    fd_ = fd;
     ouvert_ = true;
     erreur_ = false;
     donnees_ = tampon_;
     position_ = rempli_ = 0;
-    return true;
 }
 
 void FichierEntree::ouvrirMemoire(const char* octets, size_t longueur) {
@@ -211,18 +309,23 @@ bool FichierEntree::fermer() {
 }
 
 FichierSortie::~FichierSortie() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) ops::fermer(fd_);
 }
 
 bool FichierSortie::ouvrir(const char* chemin, int drapeaux) {
-    fd_ = ops::ouvrir(chemin, drapeaux);
-    if (fd_ < 0) return false;
+    const int fd = ops::ouvrir(chemin, drapeaux);
+    if (fd < 0) return false;
+    adopter(fd);
+    return true;
+}
+
+void FichierSortie::adopter(int fd) {
+    fd_ = fd;
     ouvert_ = true;
     erreur_ = false;
     memoire_ = nullptr;
     nul_ = false;
     plein_ = ecrits_ = 0;
-    return true;
 }
 
 void FichierSortie::ouvrirMemoire(std::string* memoire) {

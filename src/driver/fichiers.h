@@ -6,6 +6,7 @@
 // operation fails.
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -24,12 +25,24 @@ int renommer(const char* de, const char* vers);                  // rename, repl
 int renommerSansEcraser(const char* de, const char* vers);       // rename; EEXIST when vers exists
 int supprimer(const char* chemin);                               // unlink
 int synchroniserRepertoire(const char* chemin);                  // fsync of the directory holding chemin
+int tronquer(int fd);                                            // ftruncate to 0 bytes
+int etat(const char* chemin, struct stat* e);                    // stat (follows a symbolic link)
+int etatDuNom(const char* chemin, struct stat* e);               // lstat (the name itself)
+int etatOuvert(int fd, struct stat* e);                          // fstat
+// getenv; a fault makes the variable look unset.
+const char* variable(const char* nom);
 
 // Kinds of operation, for fault injection.
 enum class Operation {
     toute, ouvrir, lire, ecrire, synchroniser, fermer, renommer, renommerSansEcraser, supprimer,
-    synchroniserRepertoire
+    synchroniserRepertoire, tronquer, etat, variable
 };
+
+// Short writes: from the call numbered `rang` (1-based, among the writes,
+// counted from the last reset) on, every write hands at most `plafond` bytes
+// to the file and reports that count, as a write interrupted by a signal or
+// a full pipe does. 0 stops it.
+void fixerEcrituresCourtes(long rang, size_t plafond);
 
 // Fault injection: the call numbered `rang` (1-based, counted from the last
 // reset) among the calls of kind `genre` fails with `numeroErreur` without
@@ -47,12 +60,18 @@ void fixerArret(long rang);
 
 // One call, as recorded in a journal: its kind, its descriptor (the one
 // returned for ouvrir) and the paths it names (ouvrir, renommer,
-// renommerSansEcraser, supprimer, synchroniserRepertoire).
+// renommerSansEcraser, supprimer, synchroniserRepertoire, etat), and for a
+// replay of the run: the flags of an opening, the bytes a write handed to the
+// file and where (-1: at the descriptor's offset).
 struct Appel {
     Operation genre;
     int fd = -1;
     std::string chemin;
     std::string vers;  // the new name of a rename
+    int drapeaux = 0;
+    std::string octets;
+    long long position = -1;
+    bool reussi = false;  // the call did what it was asked
 };
 // Records every call from now on into `journal` (nullptr stops recording), so
 // that a test can tell which file the Nth call touched.
@@ -75,6 +94,8 @@ public:
     ~FichierEntree();
 
     bool ouvrir(const char* chemin);
+    // Reads from a descriptor already opened (and checked) by the caller.
+    void adopter(int fd);
     // Reads from memory instead of a file (tests, benchmarks, fuzzing).
     void ouvrirMemoire(const char* octets, size_t longueur);
     bool estOuvert() const { return ouvert_; }
@@ -116,6 +137,8 @@ public:
 
     // Opens with open(2) flags; false (errno set) when the file cannot be opened.
     bool ouvrir(const char* chemin, int drapeaux);
+    // Writes to a descriptor already opened (and checked) by the caller.
+    void adopter(int fd);
     // Keeps everything written in memory (tests), or discards it (benchmarks).
     void ouvrirMemoire(std::string* memoire);
     void ouvrirNul();

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <new>
 
 #include "driver/attgetopt.h"
+#include "driver/chemins.h"
 #include "driver/lecteur.h"
 #include "driver/sorties.h"
 
@@ -40,24 +42,60 @@ std::string::size_type longueurRepertoire(const std::string& chemin) {
     return s;
 }
 
-// True when both paths name one existing file.
-bool memeFichier(const char* a, const char* b) {
-    struct stat ea, eb;
-    return ::stat(a, &ea) == 0 && ::stat(b, &eb) == 0 && ea.st_dev == eb.st_dev && ea.st_ino == eb.st_ino;
-}
-
 bool estRepertoire(const char* chemin) {
     struct stat etat;
-    return chemin != nullptr && *chemin != '\0' && ::stat(chemin, &etat) == 0 && S_ISDIR(etat.st_mode);
+    return chemin != nullptr && *chemin != '\0' && ops::etat(chemin, &etat) == 0 && S_ISDIR(etat.st_mode);
 }
 
-constexpr int CREER_OU_TRONQUER = O_WRONLY | O_CREAT | O_TRUNC;
 constexpr int CREER_EXCLUSIF = O_WRONLY | O_CREAT | O_EXCL;
 
 void annoncerManqueMemoire(const char* suite) {
     std::fputs("\allocation mémoire impossible", stdout);
     std::fputs(suite, stdout);
     std::fflush(stdout);
+}
+
+// A standard descriptor closed at start is opened on /dev/null, so that no
+// file of the run takes its number and receives what is meant for the
+// console.
+void ouvrirFluxFermes() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        // The lowest free descriptor: this one, the lower ones being open.
+        const int nul = ops::ouvrir("/dev/null", O_RDWR);
+        if (nul > fd) ops::fermer(nul);
+    }
+}
+
+// Reports on the standard error why a file could not be opened: the system's
+// description of errno, or that what was found is not the file examined.
+void signalerOuverture(const char* contexte, bool remplace) {
+    if (remplace) {
+        std::fprintf(stderr, "%s: %s\n", contexte, FICHIER_REMPLACE);
+    } else {
+        std::perror(contexte);
+    }
+}
+
+// Reports a refusal of the paths, and logs it where the log is a regular
+// file of its own.
+int refuserLeRun(sExecution& ctx, const sNomsDuRun& noms, const sRefus& refus) {
+    if (refus.errnoLog != 0) {
+        errno = refus.errnoLog;
+        std::perror(refus.texte.c_str());
+    } else {
+        std::fprintf(stderr, "%s\n", refus.texte.c_str());
+    }
+    if (refus.ligne == nullptr || !journalUtilisable(noms)) return 1;
+    bool remplace = false;
+    const int fd = ouvrirEnEcriture(noms.log, noms.log.existe, remplace);
+    if (fd < 0) {
+        signalerOuverture("Ouverture du fichier log", remplace);
+        return 1;
+    }
+    ctx.fp_log.adopter(fd);
+    consigner(ctx, refus.ligne);
+    return 1;
 }
 
 }  // namespace
@@ -110,7 +148,7 @@ std::string nomDuFic(const std::string& chemin) {
 }
 
 std::string nomTemporaire(const std::string& repertoire, const std::string& ficNameRecu, const char* suffixe) {
-    const char* tmpdir = std::getenv("TMPDIR");
+    const char* tmpdir = ops::variable("TMPDIR");
     std::string base;
     if (estRepertoire(tmpdir)) {
         base = tmpdir;
@@ -139,33 +177,54 @@ int executer(sExecution& ctx) {
         return 1;
     }
 
-    // The log is truncated before anything else: never when it names the
-    // file to process, which would be lost.
-    if (memeFichier(ctx.name_log.c_str(), ctx.name_recu.c_str())) {
-        errno = EEXIST;
-        std::perror("Ouverture du fichier log");
-        return 1;
-    }
-    if (!ctx.fp_log.ouvrir(ctx.name_log.c_str(), CREER_OU_TRONQUER)) {
-        std::perror("Ouverture du fichier log");
-        return 1;
-    }
-
-    // The input must be there before it is moved.
-    const int fd = ops::ouvrir(ctx.name_recu.c_str(), O_RDONLY);
-    if (fd < 0) {
-        std::perror("Ouverture du fichier à traiter");
-        consigner(ctx, message::IG003);
-        return 1;
-    }
-    ops::fermer(fd);
-
+    // Every name of the run is found out, and checked, before the first file
+    // is touched.
+    sNomsDuRun noms;
     try {
         ctx.name_tmp_recu = nomTemporaire(dirNameRecu, ficNameRecu, "_r");
     } catch (const std::bad_alloc&) {
         annoncerManqueMemoire(" sos-2");
         return 1;
     }
+    try {
+        ctx.name_tmp_emis = nomTemporaire(dirNameEmis, ficNameRecu, "_e");
+        ctx.name_erre = nomTemporaire(dirNameEmis, ficNameRecu, "_o");
+    } catch (const std::bad_alloc&) {
+        annoncerManqueMemoire(" sos-3");
+        return 1;
+    }
+    try {
+        noms.recu = examinerNom(ctx.name_recu);
+        noms.emis = examinerNom(ctx.name_emis);
+        noms.log = examinerNom(ctx.name_log);
+        noms.tmpRecu = examinerNom(ctx.name_tmp_recu);
+        noms.tmpEmis = examinerNom(ctx.name_tmp_emis);
+        noms.erre = examinerNom(ctx.name_erre);
+    } catch (const std::bad_alloc&) {
+        annoncerManqueMemoire("");
+        return 1;
+    }
+    sRefus refus;
+    if (!verifierNoms(noms, refus)) return refuserLeRun(ctx, noms, refus);
+
+    // The log is truncated before anything else.
+    bool remplace = false;
+    const int fdLog = ouvrirEnEcriture(noms.log, noms.log.existe, remplace);
+    if (fdLog < 0) {
+        signalerOuverture("Ouverture du fichier log", remplace);
+        return 1;
+    }
+    ctx.fp_log.adopter(fdLog);
+
+    // The input must be there, a regular file, before it is moved.
+    const int fd = ouvrirEnLecture(ctx.name_recu.c_str(), noms.recu, remplace);
+    if (fd < 0) {
+        signalerOuverture("Ouverture du fichier à traiter", remplace);
+        consigner(ctx, message::IG003);
+        return 1;
+    }
+    ops::fermer(fd);
+
     // Never over another file: a taken name means another run is at work.
     if (ops::renommerSansEcraser(ctx.name_recu.c_str(), ctx.name_tmp_recu.c_str()) != 0) {
         std::perror("rename");
@@ -174,28 +233,23 @@ int executer(sExecution& ctx) {
     }
     ctx.recuDeplace = true;
 
-    if (!ctx.fp_recu.ouvrir(ctx.name_tmp_recu.c_str())) {
-        std::perror("Ouverture du fichier à traiter renommé");
+    const int fdRecu = ouvrirEnLecture(ctx.name_tmp_recu.c_str(), noms.recu, remplace);
+    if (fdRecu < 0) {
+        signalerOuverture("Ouverture du fichier à traiter renommé", remplace);
         return echouer(ctx, message::IG003);
     }
+    ctx.fp_recu.adopter(fdRecu);
 
-    // The file to send exists, empty, from here on.
-    const int fdEmis = ops::ouvrir(ctx.name_emis.c_str(), CREER_OU_TRONQUER);
+    // The file to send exists, empty, from here on. When it is the input's
+    // own name, that name was just left by the input.
+    const bool emisExiste = noms.emis.existe && !memeEntree(noms.emis, noms.recu);
+    const int fdEmis = ouvrirEnEcriture(noms.emis, emisExiste, remplace);
     if (fdEmis >= 0) ctx.emisCree = true;
     if (fdEmis < 0 || ops::fermer(fdEmis) != 0) {
-        std::perror("Ouverture du fichier résultat");
+        signalerOuverture("Ouverture du fichier résultat", remplace);
         return echouer(ctx, message::IG003);
     }
 
-    try {
-        ctx.name_tmp_emis = nomTemporaire(dirNameEmis, ficNameRecu, "_e");
-        ctx.name_erre = nomTemporaire(dirNameEmis, ficNameRecu, "_o");
-    } catch (const std::bad_alloc&) {
-        annoncerManqueMemoire(" sos-3");
-        allCloseFile(ctx);
-        nePasEmettre(ctx);
-        return 1;
-    }
     if (!ctx.fp_emis.ouvrir(ctx.name_tmp_emis.c_str(), CREER_EXCLUSIF)) {
         std::perror("Ouverture du fichier résultat temporaire");
         return echouer(ctx, message::IG004);
@@ -212,6 +266,7 @@ int executer(sExecution& ctx) {
 }
 
 int telvaros(int argc, char** argv) {
+    ouvrirFluxFermes();
     sExecution ctx;
     effacerModele();
     prepareVSEDate(ctx.VSEDate);
