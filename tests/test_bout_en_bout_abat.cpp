@@ -201,6 +201,8 @@ TEST(BoutEnBoutAbat, RecordsBreakingOneRuleAtATime) {
         {"C11 nine characters", avec(v, {{126, "011234567   "}}), {68}},
         {"C11 department unknown", avec(v, {{126, "9912345     "}}), {68}},
         {"C3 xx from a national partner", avec(v, {{77, "xx"}}), {64}},
+        {"byte above 127 in C8", avec(v, {{111, "\xE9"}}), {106, 68}},
+        {"NUL byte in C11, its column kept", avec(v, {{130, std::string(1, '\0')}}), {106}},
         {"office: valid", o, {}},
         {"office: C8 FRFR", avec(o, {{109, "FRFR    "}}), {128}},
         {"office: C8 a number", avec(o, {{109, "A1234567"}}), {128}},
@@ -299,6 +301,33 @@ TEST(BoutEnBoutAbat, EachRecordIsCheckedOnItsOwnFields) {
         {"office, provenance of Belgium", avec(parOffice(abattage()), {{79, "BE"}, {109, "BEDE    "}}), {}},
         {"office, provenance of France again", avec(parOffice(abattage()), {{109, "BEDE    "}}), {128}},
     });
+}
+
+// The -i and -d traces change nothing in the answer.
+TEST(BoutEnBoutAbat, TracesAnswerAlike) {
+    Vse f = fich(4);
+    f.e3 = "OFFICEDE";
+    std::vector<std::string> entree{f.texte()};
+    for (Vse v : {parOffice(abattage()), avec(abattage(), {{124, "DE"}, {81, "2A234567    "}}),
+                  avec(parOffice(abattage("MOD")), {{109, "FRFR    "}}), abattage("DEM")}) {
+        v.e3 = v.e8 = "OFFICEDE";
+        entree.push_back(v.texte());
+    }
+    std::string reference;
+    for (const std::vector<std::string>& options :
+         {std::vector<std::string>{}, std::vector<std::string>{"-i"}, std::vector<std::string>{"-d"}}) {
+        Repertoire rep;
+        const auto r = valider(rep, fichier(entree), options);
+        EXPECT_EQ(r.code, 2);
+        std::string sortie;
+        for (const std::string& l : lignes(rep.lire("out.txt"))) sortie += masquerHorodatage(l) + "\n";
+        if (reference.empty()) {
+            reference = sortie;
+            EXPECT_EQ(lignes(reference).size(), 4u);  // summary and three ERRE records
+        } else {
+            EXPECT_EQ(sortie, reference) << (options.empty() ? "" : options[0]);
+        }
+    }
 }
 
 // The example files are delivered whole, every record stamped "40".
