@@ -14,6 +14,8 @@ char xdebug[4096];
 
 const char depVide[] = "";
 
+vseCorps cp;
+
 void effacerModele() {
     std::memset(valEnteteVSE, 0, sizeof valEnteteVSE);
     std::memset(valCorpsVSE, 0, sizeof valCorpsVSE);
@@ -22,4 +24,5 @@ void effacerModele() {
     std::memset(valFichCorpsVSE, 0, sizeof valFichCorpsVSE);
     std::memset(valFichFinVSE, 0, sizeof valFichFinVSE);
     std::memset(xdebug, 0, sizeof xdebug);
+    std::memset(&cp, 0, sizeof cp);
 }

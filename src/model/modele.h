@@ -109,7 +109,32 @@ extern char xdebug[4096];
 // The shared empty string of rules that depend on nothing.
 extern const char depVide[];
 
-// Clears every value slot and xdebug (start of a run).
+// Snapshot of the body of a slaughter notification (ABAT), one member per
+// field C1 to C12, each a NUL-terminated copy of at most its field's width
+// taken from xdebug (a field past the end of a short line stays empty). The
+// ABAT checks read the companion fields of their record from it. It is
+// retaken from the current line by the first C2 rule of each ABAT record,
+// before any other ABAT check reads it, so one record's fields never reach
+// the next record's checks; no other record type touches it.
+struct vseCorps {
+    char CODE_PAYS_BOV[2 + 1];             // C1: cleared, never filled (C1 is read from the line)
+    char NUME_NATI_BOV[64 + 1];            // C2, columns 65-76
+    char CODE_RESULTAT[64 + 1];            // C3, columns 77-78
+    char CODE_EXPLOIT_PROVENANCE[64 + 1];  // C4, columns 79-80
+    char NUME_EXPLOIT_PROVENANCE[64 + 1];  // C5, columns 81-92
+    char DATE_ENTREE_ABAT[64 + 1];         // C6, columns 93-100
+    char DATE_ABATTAGE[64 + 1];            // C7, columns 101-108
+    char NUME_TUERIE[64 + 1];              // C8, columns 109-116
+    char POIDS_CARCASSE[64 + 1];           // C9, columns 117-123
+    char CODE_PAYS_ABAT_NOTIF[64 + 1];     // C10, columns 124-125
+    char NUME_IDENT_ABAT_NOTIF[64 + 1];    // C11, columns 126-137
+    char INDIC_CREA_INVA_ABATT[64 + 1];    // C12, column 138
+};
+
+// The run's one ABAT body snapshot.
+extern vseCorps cp;
+
+// Clears every value slot, xdebug and the ABAT body snapshot (start of a run).
 void effacerModele();
 
 // Rule-table shorthands: the table with its count, no table, and dependances
