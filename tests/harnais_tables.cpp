@@ -6,6 +6,7 @@
 #include "checks/coherence.h"
 #include "checks/comparaisons.h"
 #include "checks/dates.h"
+#include "checks/dispositifs.h"
 #include "checks/generiques.h"
 #include "checks/identifiants.h"
 #include "engine/entete.h"
@@ -40,6 +41,13 @@ const NomsDeChecks& checksCommuns() {
         NOM_CHECK(fDatRecCorr), NOM_CHECK(fDatRecCorr_O), NOM_CHECK(fDatRecCorr_O_P18), NOM_CHECK(fDATEP6),
         NOM_CHECK(fDATEP6P7), NOM_CHECK(fDatRecCohe), NOM_CHECK(fDatRecPost), NOM_CHECK(fDatRecPost_tr),
         NOM_CHECK(fDatRec_OC_Post), NOM_CHECK(fVerifValAutDate), NOM_CHECK(fSimult), NOM_CHECK(fHEUREC),
+        // Identification devices
+        NOM_CHECK(fConform_OC_FR), NOM_CHECK(fConform_OC_UE), NOM_CHECK(fConform_OC_TP),
+        NOM_CHECK(fConform_OC_IND_M), NOM_CHECK(fConform_OC_model1), NOM_CHECK(fConform_OC_model2),
+        NOM_CHECK(fConform_OC_model3), NOM_CHECK(fConform_OC_model4), NOM_CHECK(fConform_OC_model5),
+        NOM_CHECK(fConform_OC_pays_orig), NOM_CHECK(fConform_OC_compteur), NOM_CHECK(fConform_BV_model1),
+        NOM_CHECK(fConform_BV_model2), NOM_CHECK(fConform_BV_model3), NOM_CHECK(fConform_BV_model4),
+        NOM_CHECK(fConform_BV_model5), NOM_CHECK(fConform_temoin_bouc1), NOM_CHECK(fConform_temoin_bouc2),
         // Header and trailer
         NOM_CHECK(enteteE3), NOM_CHECK(enteteE4), NOM_CHECK(enteteE8), NOM_CHECK(enteteE9),
         NOM_CHECK(enteteE10), NOM_CHECK(enteteE12), NOM_CHECK(enteteE13), NOM_CHECK(finF3),
