@@ -122,7 +122,6 @@ std::string nomDeDependance(const char* d, const sCorps* t, int n) {
     if ((k = slotDans(d, valFinVSE, NB_FIN)) >= 0) return "F" + std::to_string(k + 1);
     if ((k = slotDans(d, valFichEnteteVSE, NB_ENTETE)) >= 0) return "FICH.E" + std::to_string(k + 1);
     if ((k = slotDans(d, valFichCorpsVSE, NB_CORPS_FICH)) >= 0) return "FICH.C" + std::to_string(k + 1);
-    if ((k = slotDans(d, valFichFinVSE, NB_FIN)) >= 0) return "FICH.F" + std::to_string(k + 1);
     return "?";
 }
 

@@ -19,7 +19,7 @@ public:
     explicit Valeur(const std::string& texte) : octets_(new char[texte.size() + 1]) {
         std::memcpy(octets_.get(), texte.c_str(), texte.size() + 1);
     }
-    char* get() { return octets_.get(); }
+    char* get() const { return octets_.get(); }
 
 private:
     std::unique_ptr<char[]> octets_;

@@ -14,6 +14,7 @@
 
 #include "checks/coherence.h"
 #include "driver/execution.h"
+#include "driver/lecteur.h"
 #include "engine/entete.h"
 #include "engine/traitement.h"
 #include "engine/verif.h"
@@ -91,8 +92,8 @@ TEST(TablesCompilees, SameSlotsAndErrorsAsTheRuleWalk) {
         int nbErreur, codLong, codCaract;
     };
     const Depart departs[] = {{0, 0, 0}, {0, 2, 1}, {3, 1, 0}, {9, 0, 1}, {10, 2, 0}};
-    auto ctxA = std::make_unique<sExecution>();
-    auto ctxB = std::make_unique<sExecution>();
+    auto ctxA = std::make_unique<sMoteur>();
+    auto ctxB = std::make_unique<sMoteur>();
     const std::vector<std::string> tous = enregistrements();
     int essais = 0;
     for (const TableNommee& t : toutesLesTables()) {
@@ -166,12 +167,12 @@ TEST(TablesCompilees, TraitementAnswersAlikeWithAndWithoutTrace) {
         for (const std::string& e : tous) {
             if (e.empty()) continue;
             std::string tampon = e;
-            ctx->codLong = e.size() < 256 ? 2 : 0;
-            ctx->codCaract = 0;
-            for (const char c : e) ctx->codCaract |= static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126;
-            ctx->nbErreur = 0;
+            ctx->moteur.codLong = e.size() < 256 ? 2 : 0;
+            ctx->moteur.codCaract = 0;
+            for (const char c : e) ctx->moteur.codCaract |= static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126;
+            ctx->moteur.nbErreur = 0;
             s.resultats.push_back(
-                traitement(*ctx, tampon.data(), static_cast<int>(tampon.size()), visu, numero++, TELVAROS_UNIX));
+                traiterLigne(*ctx, tampon.data(), static_cast<int>(tampon.size()), visu, numero++, TELVAROS_UNIX));
             s.resultats.push_back(ctx->existDependanceVSEerr);
         }
         testing::internal::GetCapturedStdout();
@@ -199,10 +200,10 @@ TEST(TablesCompilees, BodySlotsLeftOverAreEmpty) {
     ctx->fp_erre.ouvrirMemoire(&erre);
     auto traiter = [&](const std::string& e, int numero) {
         std::string tampon = e;
-        ctx->codLong = e.size() < 256 ? 2 : 0;
-        ctx->codCaract = 0;
-        ctx->nbErreur = 0;
-        return traitement(*ctx, tampon.data(), static_cast<int>(tampon.size()), noVisu, numero, TELVAROS_UNIX);
+        ctx->moteur.codLong = e.size() < 256 ? 2 : 0;
+        ctx->moteur.codCaract = 0;
+        ctx->moteur.nbErreur = 0;
+        return traiterLigne(*ctx, tampon.data(), static_cast<int>(tampon.size()), noVisu, numero, TELVAROS_UNIX);
     };
     const std::vector<std::string> exemple = lignes(lireExemple("exemple.vse"));
     ASSERT_EQ(traiter(exemple[0], 1), 0);  // FICH: 9 slots
@@ -262,7 +263,7 @@ TEST(TablesCompilees, EmitterRuleAnsweredForEveryEstablishment) {
         Vse f = fich(3);
         f.e3 = emetteur;
         std::string tampon = f.texte();
-        ASSERT_EQ(traitement(*ctx, tampon.data(), 256, noVisu, 1, TELVAROS_UNIX), 0);
+        ASSERT_EQ(traiterLigne(*ctx, tampon.data(), 256, noVisu, 1, TELVAROS_UNIX), 0);
         int numero = 2;
         for (const char* etablissement : {"086IPG  ", "086IPG  ", "001IPG  ", "001IPG  ", "086IPG  ", "014IPG  ",
                                           "350ARS  ", "086IPG", "086IPG  ", "NORMABEV", "086IPG  "}) {
@@ -270,13 +271,13 @@ TEST(TablesCompilees, EmitterRuleAnsweredForEveryEstablishment) {
             e.e8 = etablissement;
             tampon = e.texte();
             if (std::strlen(etablissement) < 8) tampon = tampon.substr(0, 26 + std::strlen(etablissement));
-            ctx->codLong = tampon.size() < 256 ? 2 : 0;
-            ctx->codCaract = 0;
-            ctx->nbErreur = 0;
-            const int n = traitement(*ctx, tampon.data(), static_cast<int>(tampon.size()), noVisu, numero++,
+            ctx->moteur.codLong = tampon.size() < 256 ? 2 : 0;
+            ctx->moteur.codCaract = 0;
+            ctx->moteur.nbErreur = 0;
+            const int n = traiterLigne(*ctx, tampon.data(), static_cast<int>(tampon.size()), noVisu, numero++,
                                      TELVAROS_UNIX);
-            const bool refuse = std::find(ctx->codeErreur, ctx->codeErreur + std::min(n, 10), 135) !=
-                                ctx->codeErreur + std::min(n, 10);
+            const bool refuse = std::find(ctx->moteur.codeErreur, ctx->moteur.codeErreur + std::min(n, 10), 135) !=
+                                ctx->moteur.codeErreur + std::min(n, 10);
             EXPECT_EQ(refuse, fCoherenCCE(emetteur, valEnteteVSE[E8].valeur) == 0)
                 << emetteur << " / \"" << etablissement << '"';
         }

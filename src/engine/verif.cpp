@@ -38,10 +38,10 @@ int signalerDefautLigne(int& drapeau, int valeurDrapeau, int visu, const char* t
 }
 
 // Record-level faults first, in this order.
-int signalerDefautsLigne(sExecution& ctx, int visu, int n) {
-    n = signalerDefautLigne(ctx.codCaract, 1, visu, "VSE  cars non autorisés \n", 106, ctx.codeErreur, n);
-    n = signalerDefautLigne(ctx.codLong, 1, visu, "VSE trop long \n", 107, ctx.codeErreur, n);
-    return signalerDefautLigne(ctx.codLong, 2, visu, "VSE trop court \n", 108, ctx.codeErreur, n);
+int signalerDefautsLigne(sMoteur& m, int visu, int n) {
+    n = signalerDefautLigne(m.codCaract, 1, visu, "VSE  cars non autorisés \n", erreur::CARACTERES, m.codeErreur, n);
+    n = signalerDefautLigne(m.codLong, 1, visu, "VSE trop long \n", erreur::TROP_LONG, m.codeErreur, n);
+    return signalerDefautLigne(m.codLong, 2, visu, "VSE trop court \n", erreur::TROP_COURT, m.codeErreur, n);
 }
 
 // Copies the field at 0-based column debut of a record of longueur
@@ -80,12 +80,12 @@ int getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longu
     return k;
 }
 
-int verifChamps(sExecution& ctx, int visu, int nbErreurPassee, const sCorps* pChamps, int lpChamps,
+int verifChamps(sMoteur& m, int visu, int nbErreurPassee, const sCorps* pChamps, int lpChamps,
                 valeurVSE* valChampsVSE, const char* valE5, const char* premLettre) {
-    int n = signalerDefautsLigne(ctx, visu, nbErreurPassee);
+    int n = signalerDefautsLigne(m, visu, nbErreurPassee);
     if (lpChamps <= 0) return n;
 
-    int* codeErreur = ctx.codeErreur;
+    int* codeErreur = m.codeErreur;
     const int colonne = valE5 != nullptr ? colonneObligation(valE5) : 0;
     int i = -1;
     for (int r = 0; r < lpChamps; ++r) {
@@ -104,9 +104,9 @@ int verifChamps(sExecution& ctx, int visu, int nbErreurPassee, const sCorps* pCh
                 if (visu == dgVisu) {
                     std::printf("verifOblg = [%d]\n", code);
                 } else if (visu == infVisu) {
-                    std::printf("%s%i.%i;", premLettre, i + 1, 86);
+                    std::printf("%s%i.%i;", premLettre, i + 1, erreur::OBLIGATION);
                 }
-                codeErreur[n++] = 86;
+                codeErreur[n++] = erreur::OBLIGATION;
                 continue;
             }
         }
@@ -153,7 +153,7 @@ TableCompilee::TableCompilee(const sCorps* tCorps, int lCorps) : regles_(tCorps)
                 code = regle.*kColonnes[plan];
             }
             if (code == 1) continue;
-            Etape etape{nullptr, nullptr, nullptr, nullptr, 0, 86, slot};
+            Etape etape{nullptr, nullptr, nullptr, nullptr, 0, erreur::OBLIGATION, slot};
             if (code == 0) {
                 etape = {nullptr, regle.pfVerif, regle.dependance, regle.sverif, *regle.plenSverif, regle.noErr, slot};
                 if (regle.pfVerif == fVerifValAut) etape.index = indexDeTable(regle.sverif, *regle.plenSverif);
@@ -183,8 +183,8 @@ int TableCompilee::couper(const char* vue, int longueur, valeurVSE* tValVSE) con
     return static_cast<int>(coupes_.size());
 }
 
-int TableCompilee::verifier(sExecution& ctx, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5) const {
-    int n = signalerDefautsLigne(ctx, noVisu, nbErreurPassee);
+int TableCompilee::verifier(sMoteur& m, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5) const {
+    int n = signalerDefautsLigne(m, noVisu, nbErreurPassee);
     if (nombre_ <= 0) return n;
     int plan = PLAN_SANS_OBLIGATION;
     if (valE5 != nullptr) {
@@ -194,14 +194,14 @@ int TableCompilee::verifier(sExecution& ctx, int nbErreurPassee, valeurVSE* valC
     for (const Etape& etape : plans_[plan]) {
         if (n > 9) break;
         if (etape.verif == nullptr) {
-            ctx.codeErreur[n++] = 86;
+            m.codeErreur[n++] = erreur::OBLIGATION;
             continue;
         }
         char* const valeur = valChampsVSE[etape.slot].valeur;
         const bool accepte = etape.index != nullptr
                                  ? etape.index->contient(valeur)
                                  : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;
-        if (!accepte) ctx.codeErreur[n++] = etape.noErr;
+        if (!accepte) m.codeErreur[n++] = etape.noErr;
     }
     return n;
 }

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "driver/execution.h"
+#include "engine/moteur.h"
 #include "model/modele.h"
 
 class IndexValeurs;
@@ -28,11 +28,11 @@ int getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longu
                  int visu);
 
 // Runs the rules of a table over its slots and appends the error numbers to
-// ctx.codeErreur, from nbErreurPassee on, at most 10 in all; returns the new
+// m.codeErreur, from nbErreurPassee on, at most 10 in all; returns the new
 // count. valE5 is the record's action code, or null to run every check
 // without consulting the obligation columns (header, trailer, FICH body).
 // premLettre tags the zone in the -i trace ("E", "C" or "F").
-int verifChamps(sExecution& ctx, int visu, int nbErreurPassee, const sCorps* pChamps, int lpChamps,
+int verifChamps(sMoteur& m, int visu, int nbErreurPassee, const sCorps* pChamps, int lpChamps,
                 valeurVSE* valChampsVSE, const char* valE5, const char* premLettre);
 
 // Columns of the field held in slot `slot` of a rule table; false when the
@@ -61,7 +61,7 @@ public:
     // xdebug and the trace. Slot bytes past the NUL are left undefined.
     int couper(const char* vue, int longueur, valeurVSE* tValVSE) const;
     // verifChamps with visu noVisu.
-    int verifier(sExecution& ctx, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5) const;
+    int verifier(sMoteur& m, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5) const;
 
 private:
     struct Coupe {

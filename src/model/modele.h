@@ -100,7 +100,6 @@ extern valeurVSE valCorpsVSE[NB_CORPS];
 extern valeurVSE valFinVSE[NB_FIN];
 extern valeurVSE valFichEnteteVSE[NB_ENTETE];
 extern valeurVSE valFichCorpsVSE[NB_CORPS_FICH];
-extern valeurVSE valFichFinVSE[NB_FIN];
 
 // Text of the current record, as the checks see it (NUL bytes of the line
 // stand as an ordinary non-printable character), NUL-terminated.
