@@ -29,7 +29,7 @@ valeurVSE slots[10];
 
 int verifier(sMoteur& ctx, const char* ligne, const char* action, int visu = noVisu, int n = 0) {
     getvseChamps(table, lTable, ligne, static_cast<int>(std::strlen(ligne)), slots, noVisu);
-    return verifChamps(ctx, visu, n, table, lTable, slots, action, "C");
+    return TableCompilee(table, lTable).verifier(ctx, visu, n, slots, action, "C");
 }
 
 std::vector<int> erreurs(const sMoteur& ctx, int n) { return {ctx.codeErreur, ctx.codeErreur + n}; }

@@ -80,18 +80,20 @@ const Tables& tables() {
     return compilees;
 }
 
-// Cutting and checking go through the compiled tables, but through the
-// engine's own walk of the rules when the console trace asks for each rule.
-// The view cut is xdebug, which has the margin that couper() needs.
+// Cutting and checking go through the compiled tables; the -d trace ends
+// the cutting of each zone with a line end, and the traces of the checks
+// come from the compiled walk's observer. The view cut is xdebug, which has
+// the margin that couper() needs.
 static_assert(sizeof xdebug >= LONGUEUR_VSE + TableCompilee::MARGE_VUE);
 int couper(const TableCompilee& table, int visu, const char* vue, int longueur, valeurVSE* slots) {
-    if (visu == dgVisu) return getvseChamps(table.regles(), table.nombre(), vue, longueur, slots, visu);
-    return table.couper(vue, longueur, slots);
+    const int coupes = table.couper(vue, longueur, slots);
+    if (visu == dgVisu) std::fputc('\n', stdout);
+    return coupes;
 }
 
 int verifier(sMoteur& m, const TableCompilee& table, int visu, int n, valeurVSE* slots, const char* valE5,
              const char* zone) {
-    if (visu != noVisu) return verifChamps(m, visu, n, table.regles(), table.nombre(), slots, valE5, zone);
+    if (visu != noVisu) return table.verifier(m, visu, n, slots, valE5, zone);
     return table.verifier(m, n, slots, valE5);
 }
 
