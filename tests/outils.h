@@ -44,6 +44,11 @@ Vse fich(int nombre, const std::string& numeroFichier = "FIC0000000000001");
 // An ENTR creation that every rule accepts.
 Vse entrValide();
 
+// An EXP1 creation and an EXP2 creation with the pairing link `lien` (body
+// columns 65 to 76).
+Vse exp1(const std::string& lien);
+Vse exp2(const std::string& lien);
+
 // Content of a file of examples/.
 std::string lireExemple(const std::string& nom);
 
