@@ -147,7 +147,9 @@ std::string ligneDeRegle(const sCorps& r, const sCorps* t, int n, const NomsDeCh
         s += std::to_string(r.fin);
     }
     for (int code : {r.typeCRE, r.typeDEM, r.typeINV, r.typeEDI, r.typeMOD}) s += numerote(" ", code);
-    for (const std::string& morceau : {nomDeCheck(r.pfVerif, propres), nomDeTable(r), nomDeDependance(r.dependance, t, n)}) {
+    const std::string morceaux[] = {nomDeCheck(r.pfVerif, propres), nomDeTable(r),
+                                    nomDeDependance(r.dependance, t, n)};
+    for (const std::string& morceau : morceaux) {
         s += ' ';
         s += morceau;
     }

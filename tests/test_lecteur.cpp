@@ -217,7 +217,8 @@ TEST(Lecteur, Appariements) {
     const std::string lien = "01234567    ";
     const std::string e1 = exp1(lien).texte();
     const int exp1Idx = chercherAiguillage("EXP1");
-    const std::string reponse105 = erreurAttendue(e1, f, "I1051", colonnePaire(exp1Idx, true), colonnePaire(exp1Idx, false));
+    const std::string reponse105 =
+        erreurAttendue(e1, f, "I1051", colonnePaire(exp1Idx, true), colonnePaire(exp1Idx, false));
     Vse exp1Errone = exp1(lien);
     exp1Errone.f5 = "-";
     const std::string e2 = exp2(lien).texte();
@@ -239,7 +240,8 @@ TEST(Lecteur, Appariements) {
              {"ouvert a la fin", {entr, e1}, 2, {refusAttendu(f, 1, 2, 1), reponse105}},
              {"ouvreur errone", {exp1Errone.texte(), entr}, 2,
               {refusAttendu(f, 1, 2, 1),
-               erreurAttendue(exp1Errone.texte(), f, "I0941", colonnePaire(exp1Idx, true), colonnePaire(exp1Idx, false))}},
+               erreurAttendue(exp1Errone.texte(), f, "I0941", colonnePaire(exp1Idx, true),
+                              colonnePaire(exp1Idx, false))}},
              {"deux ouvreurs", {e1, e1}, 2, {refusAttendu(f, 2, 2, 0), reponse105, reponse105}},
          }) {
         Repertoire rep;

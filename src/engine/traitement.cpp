@@ -198,7 +198,9 @@ int regleStatut(const char* variante, const char* emetteur, const char* typeVSE,
         if (estPartenaireNational(emetteur)) return vaut(statut, "20") ? 0 : erreur::STATUT_PARTENAIRE;
         return vaut(statut, "  ") || vaut(statut, "10") ? 0 : erreur::STATUT_DEPARTEMENT;
     }
-    if (vaut(variante, "TELVAROSPF")) return vaut(statut, "10") || vaut(typeVSE, "ABAT") ? 0 : erreur::STATUT_POINT_FOCAL;
+    if (vaut(variante, "TELVAROSPF")) {
+        return vaut(statut, "10") || vaut(typeVSE, "ABAT") ? 0 : erreur::STATUT_POINT_FOCAL;
+    }
     return 0;
 }
 

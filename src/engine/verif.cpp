@@ -209,8 +209,9 @@ struct Trace {
 // Inlined into each verifier: the run without a trace keeps the loop of its
 // plan free of calls it does not need.
 template <class Observateur>
-[[gnu::always_inline]] inline int TableCompilee::parcourir(const std::vector<Etape>& etapes, sMoteur& m, int n, valeurVSE* valChampsVSE,
-                             Observateur& observateur) const {
+[[gnu::always_inline]] inline int TableCompilee::parcourir(const std::vector<Etape>& etapes, sMoteur& m, int n,
+                                                           valeurVSE* valChampsVSE,
+                                                           Observateur& observateur) const {
     n = signalerDefautsLigne(m, observateur.visu, n);
     if (nombre_ <= 0) return n;
     for (const Etape& etape : etapes) {
