@@ -1,5 +1,6 @@
 // Engine throughput: traitement over records already in memory, as the main
-// loop hands them over, with both outputs discarded. One benchmark per record
+// loop hands them over; the verdicts are not written (no file, no output
+// format: the engine alone). One benchmark per record
 // type and action of the example files (valid records), one over the mixed
 // example file, and one per kind of faulty record. Every benchmark reports
 // records per second (items_per_second).
@@ -19,10 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/execution.h"
-#include "driver/sorties.h"
-#include "model/modele.h"
 #include "engine/traitement.h"
+#include "model/modele.h"
 
 namespace {
 
@@ -53,15 +52,11 @@ struct Enregistrement {
     }
 };
 
-// A run whose FICH record has been processed and whose outputs are discarded.
+// An engine whose FICH record has been processed.
 class Moteur {
 public:
-    explicit Moteur(const std::string& fich) : ctx_(std::make_unique<sExecution>()) {
+    explicit Moteur(const std::string& fich) : m_(std::make_unique<sMoteur>()) {
         effacerModele();
-        prepareVSEDate(ctx_->VSEDate);
-        ctx_->fp_emis.ouvrirNul();
-        ctx_->fp_erre.ouvrirNul();
-        ctx_->formatDuFichier = TELVAROS_UNIX;
         if (traiter(Enregistrement(fich), 1) != 0) throw std::runtime_error("the FICH record is refused");
     }
 
@@ -70,14 +65,14 @@ public:
         char tampon[LONGUEUR_VSE + 1];
         std::memcpy(tampon, e.texte.data(), e.texte.size());
         tampon[e.texte.size()] = '\0';
-        ctx_->codLong = e.codLong;
-        ctx_->codCaract = e.codCaract;
-        ctx_->nbErreur = 0;
-        return traitement(*ctx_, tampon, static_cast<int>(e.texte.size()), noVisu, numero, TELVAROS_UNIX);
+        m_->codLong = e.codLong;
+        m_->codCaract = e.codCaract;
+        m_->nbErreur = 0;
+        return traitement(*m_, tampon, static_cast<int>(e.texte.size()), noVisu, numero).nbErreur;
     }
 
 private:
-    std::unique_ptr<sExecution> ctx_;
+    std::unique_ptr<sMoteur> m_;
 };
 
 std::string fichExemple() { return lignesExemple("exemple.vse").front(); }

@@ -76,7 +76,15 @@ int slotDans(const char* d, const valeurVSE* slots, int nombre) {
     return -1;
 }
 
-std::string nomDeChamp(int champ) { return "C" + std::to_string(champ + 1); }
+// A prefix followed by a number, built by appending: g++ 12 misreads
+// `"literal" + std::string` in Release builds (a false -Wrestrict).
+std::string numerote(const char* prefixe, int numero) {
+    std::string s = prefixe;
+    s += std::to_string(numero);
+    return s;
+}
+
+std::string nomDeChamp(int champ) { return numerote("C", champ + 1); }
 
 bool estUnCodeDObligation(int code) { return code == A_CONTROLER || code == SANS_CONTROLE || code == INTERDIT; }
 
@@ -124,22 +132,37 @@ std::string nomDeDependance(const char* d, const sCorps* t, int n) {
     int k = slotDans(d, valCorpsVSE, NB_CORPS);
     if (k >= 0) {
         const int champ = champDuSlot(t, n, k);
-        return champ < 0 ? "slot " + nomDeChamp(k) + " (not cut)" : nomDeChamp(champ);
+        if (champ >= 0) return nomDeChamp(champ);
+        std::string s = "slot ";
+        s += nomDeChamp(k);
+        s += " (not cut)";
+        return s;
     }
-    if ((k = slotDans(d, valEnteteVSE, NB_ENTETE)) >= 0) return "E" + std::to_string(k + 1);
-    if ((k = slotDans(d, valFinVSE, NB_FIN)) >= 0) return "F" + std::to_string(k + 1);
-    if ((k = slotDans(d, valFichEnteteVSE, NB_ENTETE)) >= 0) return "FICH.E" + std::to_string(k + 1);
-    if ((k = slotDans(d, valFichCorpsVSE, NB_CORPS_FICH)) >= 0) return "FICH.C" + std::to_string(k + 1);
-    if ((k = slotDans(d, valFichFinVSE, NB_FIN)) >= 0) return "FICH.F" + std::to_string(k + 1);
+    if ((k = slotDans(d, valEnteteVSE, NB_ENTETE)) >= 0) return numerote("E", k + 1);
+    if ((k = slotDans(d, valFinVSE, NB_FIN)) >= 0) return numerote("F", k + 1);
+    if ((k = slotDans(d, valFichEnteteVSE, NB_ENTETE)) >= 0) return numerote("FICH.E", k + 1);
+    if ((k = slotDans(d, valFichCorpsVSE, NB_CORPS_FICH)) >= 0) return numerote("FICH.C", k + 1);
     return "?";
 }
 
 std::string ligneDeRegle(const sCorps& r, const sCorps* t, int n, const NomsDeChecks& propres) {
     std::string s = nomDeChamp(r.numChamp) + " ";
-    s += r.debut == 0 && r.fin == 0 ? "same" : std::to_string(r.debut) + "-" + std::to_string(r.fin);
-    for (int code : {r.typeCRE, r.typeDEM, r.typeINV, r.typeEDI, r.typeMOD}) s += " " + std::to_string(code);
-    s += " " + nomDeCheck(r.pfVerif, propres) + " " + nomDeTable(r) + " " + nomDeDependance(r.dependance, t, n);
-    s += " " + (r.noErr == 0 ? std::string("-") : std::to_string(r.noErr));
+    if (r.debut == 0 && r.fin == 0) {
+        s += "same";
+    } else {
+        s += std::to_string(r.debut);
+        s += '-';
+        s += std::to_string(r.fin);
+    }
+    for (int code : {r.typeCRE, r.typeDEM, r.typeINV, r.typeEDI, r.typeMOD}) s += numerote(" ", code);
+    const std::string morceaux[] = {nomDeCheck(r.pfVerif, propres), nomDeTable(r),
+                                    nomDeDependance(r.dependance, t, n)};
+    for (const std::string& morceau : morceaux) {
+        s += ' ';
+        s += morceau;
+    }
+    s += ' ';
+    s += r.noErr == 0 ? std::string("-") : std::to_string(r.noErr);
     return s;
 }
 

@@ -82,6 +82,23 @@ Vse fich(int nombre, const std::string& numeroFichier) {
     return v;
 }
 
+Vse exp1(const std::string& lien) {
+    Vse v;
+    v.e6 = "EXP1";
+    v.colonnes(63, "FR").colonnes(65, lien).colonnes(79, "EARL").colonnes(113, "DUPONT");
+    v.colonnes(143, "JEAN").colonnes(173, "75001").colonnes(178, "PARIS").colonnes(222, "10");
+    return v;
+}
+
+Vse exp2(const std::string& lien) {
+    Vse v;
+    v.e6 = "EXP2";
+    v.colonnes(63, "FR").colonnes(65, lien).colonnes(79, "FR").colonnes(81, "01234567    ");
+    v.colonnes(97, "FR").colonnes(99, "01234567    ");
+    v.colonnes(141, "15062024").colonnes(149, "15062024");
+    return v;
+}
+
 Vse entrValide() {
     Vse v;
     v.e6 = "ENTR";

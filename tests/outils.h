@@ -19,7 +19,7 @@ public:
     explicit Valeur(const std::string& texte) : octets_(new char[texte.size() + 1]) {
         std::memcpy(octets_.get(), texte.c_str(), texte.size() + 1);
     }
-    char* get() { return octets_.get(); }
+    char* get() const { return octets_.get(); }
 
 private:
     std::unique_ptr<char[]> octets_;
@@ -43,6 +43,11 @@ struct Vse {
 Vse fich(int nombre, const std::string& numeroFichier = "FIC0000000000001");
 // An ENTR creation that every rule accepts.
 Vse entrValide();
+
+// An EXP1 creation and an EXP2 creation with the pairing link `lien` (body
+// columns 65 to 76).
+Vse exp1(const std::string& lien);
+Vse exp2(const std::string& lien);
 
 // Content of a file of examples/.
 std::string lireExemple(const std::string& nom);

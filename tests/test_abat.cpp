@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/execution.h"
+#include "engine/moteur.h"
 #include "engine/verif.h"
 #include "harnais_tables.h"
 #include "model/modele.h"
@@ -561,9 +561,9 @@ std::vector<int> erreursDuCorps(const Vse& v, const char* action) {
     const std::string ligne = v.texte();
     std::strcpy(valFinVSE[F1].valeur, "20062024");
     getvseChamps(tAbat, lAbat, ligne.c_str(), 256, valCorpsVSE, noVisu);
-    sExecution ctx;
-    const int n = verifChamps(ctx, noVisu, 0, tAbat, lAbat, valCorpsVSE, action, "C");
-    return {ctx.codeErreur, ctx.codeErreur + n};
+    sMoteur moteur;
+    const int n = TableCompilee(tAbat, lAbat).verifier(moteur, 0, valCorpsVSE, action);
+    return {moteur.codeErreur, moteur.codeErreur + n};
 }
 
 TEST(Abat, RulesOfEachAction) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "outils.h"
 #include "checks/comparaisons.h"
 #include "model/modele.h"
 #include "reference/valautorise.h"
@@ -15,12 +16,6 @@ namespace {
 
 // A writable copy of exactly the value's size, so that a check reading past
 // the terminating NUL is caught by the address sanitizer.
-std::unique_ptr<char[]> copie(const std::string& v) {
-    auto tampon = std::make_unique<char[]>(v.size() + 1);
-    std::memcpy(tampon.get(), v.c_str(), v.size() + 1);
-    return tampon;
-}
-
 const std::string B30(30, ' ');
 const std::string NOM = "DUPONT" + std::string(24, ' ');
 
@@ -42,7 +37,7 @@ TEST(ChecksComparaisons, OneOfTwoNameFieldsMustBeFilled) {
         {B30, "", 1, 1},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fVDIFFVD(c.dependance.c_str(), v.get(), NB, LenNB), c.vdiffvd)
             << '"' << c.dependance << "\" / \"" << c.valeur << '"';
         EXPECT_EQ(fCDIFF(c.dependance.c_str(), v.get(), trenteBlancs, LentrenteBlancs), c.cdiff)
@@ -51,10 +46,10 @@ TEST(ChecksComparaisons, OneOfTwoNameFieldsMustBeFilled) {
 }
 
 TEST(ChecksComparaisons, CdiffLengthGuardOnTheCompanion) {
-    auto v = copie(NOM);
+    auto v = essai::Valeur(NOM);
     EXPECT_EQ(fCDIFF(std::string(98, 'X').c_str(), v.get(), trenteBlancs, LentrenteBlancs), 1);
     EXPECT_EQ(fCDIFF(std::string(99, 'X').c_str(), v.get(), trenteBlancs, LentrenteBlancs), 0);
-    auto blanc = copie(B30);
+    auto blanc = essai::Valeur(B30);
     EXPECT_EQ(fCDIFF(std::string(98, ' ').c_str(), blanc.get(), trenteBlancs, LentrenteBlancs), 0);
     EXPECT_EQ(fCDIFF(B30.c_str(), blanc.get(), nullptr, 0), 1);  // no list: nothing to equal
 }
@@ -71,7 +66,7 @@ TEST(ChecksComparaisons, ForeignCountryCodes) {
         {" ", 0, 0},  {"FR ", 0, 0},      {"fr", 0, 0}, {"NORMABEV", 1, 1}, {"", 0, 1},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fVTABDIFFFR("", v.get(), TECH, LenTECH), c.difffr) << '"' << c.valeur << '"';
         EXPECT_EQ(fVDIFFNULLVTAB("", v.get(), TP, LenTP), c.diffnull) << '"' << c.valeur << '"';
     }
@@ -114,7 +109,7 @@ TEST(ChecksComparaisons, ListRequiredFromTheCutOffOn) {
         {fVTABP8, TR, LenTR, "01011999", "99", 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(c.f(c.naissance, v.get(), c.table, c.longueur), c.attendu)
             << c.naissance << " \"" << c.valeur << '"';
     }
@@ -144,7 +139,7 @@ TEST(ChecksComparaisons, FilledInFromTheCutOffOn) {
         {fVTABP5, "30061999", std::string(98, ' '), 1},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(c.f(c.naissance, v.get(), TP, LenTP), c.attendu)
             << c.naissance << " \"" << c.valeur << '"';
     }
@@ -183,7 +178,7 @@ TEST(ChecksComparaisons, VerifDiffZeroOnCharacters7To10) {
         {std::string(99, '1'), 7, 10, 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fVerifDiffZero(v.get(), c.debut, c.fin), c.attendu)
             << '"' << c.valeur << "\" " << c.debut << '-' << c.fin;
     }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "outils.h"
 #include "checks/dates.h"
 #include "model/modele.h"
 #include "reference/valautorise.h"
@@ -15,12 +16,6 @@ namespace {
 
 // A writable copy of exactly the value's size, so that a check reading past
 // the terminating NUL is caught by the address sanitizer.
-std::unique_ptr<char[]> copie(const std::string& v) {
-    auto tampon = std::make_unique<char[]>(v.size() + 1);
-    std::memcpy(tampon.get(), v.c_str(), v.size() + 1);
-    return tampon;
-}
-
 const char* const BLANC8 = "        ";
 
 TEST(ChecksDates, CalendarRule) {
@@ -61,7 +56,7 @@ TEST(ChecksDates, CompleteValidation) {
         {"01012", 0}, {"0101200", 0}, {"", 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fDATECouI(v.get(), COMPLETE), c.attendu) << '"' << c.valeur << '"';
         EXPECT_STREQ(v.get(), c.valeur) << "a complete date is never rewritten";
         EXPECT_EQ(fDATEC("", v.get(), nullptr, 0), c.attendu) << '"' << c.valeur << '"';
@@ -101,10 +96,10 @@ TEST(ChecksDates, IncompleteValidationRewritesTheValue) {
         {"", 0, ""},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fDATECouI(v.get(), INCOMPLETE), c.attendu) << '"' << c.valeur << '"';
         EXPECT_STREQ(v.get(), c.reecrit) << '"' << c.valeur << '"';
-        auto w = copie(c.valeur);
+        auto w = essai::Valeur(c.valeur);
         EXPECT_EQ(fDATEI("", w.get(), nullptr, 0), c.attendu) << '"' << c.valeur << '"';
         EXPECT_STREQ(w.get(), c.reecrit);
     }
@@ -156,7 +151,7 @@ TEST(ChecksDates, BlankDateHandling) {
     const char* const valeurs[5] = {BLANC8, "         ", "     ", "29022024", "29022023"};
     for (const Cas& c : cas) {
         for (int i = 0; i < 5; ++i) {
-            auto v = copie(valeurs[i]);
+            auto v = essai::Valeur(valeurs[i]);
             EXPECT_EQ(c.f("", v.get(), nullptr, 0), c.attendus[i]) << c.nom << " \"" << valeurs[i] << '"';
         }
     }
@@ -176,7 +171,7 @@ TEST(ChecksDates, BlankDateAllowedBeforeP18Only) {
         {"30042007", "       ", 0},  // 7 blanks: not a blank date
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fDatRecCorr_O_P18(c.reference, v.get(), nullptr, 0), c.attendu)
             << c.reference << " \"" << c.valeur << '"';
     }
@@ -228,9 +223,9 @@ TEST(ChecksDates, IncompleteDatesBeforeTheCutOffOnly) {
         {"", 0, 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fDATEP6("", v.get(), nullptr, 0), c.p6) << '"' << c.valeur << '"';
-        auto w = copie(c.valeur);
+        auto w = essai::Valeur(c.valeur);
         EXPECT_EQ(fDATEP6P7("", w.get(), nullptr, 0), c.p6p7) << '"' << c.valeur << '"';
     }
     // The accepted incomplete form is rewritten for the following rules.
@@ -267,7 +262,7 @@ TEST(ChecksDates, DatesComparedWithAnotherField) {
         {"16062024", 0, 1}, {"15062025", 0, 1}, {"       ", 1, 0},  // 7 blanks: ordered
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fDatRecCohe("15062024", v.get(), nullptr, 0), c.cohe) << '"' << c.valeur << '"';
         EXPECT_EQ(fDatRecPost("15062024", v.get(), nullptr, 0), c.post) << '"' << c.valeur << '"';
     }
@@ -286,7 +281,7 @@ TEST(ChecksDates, DatRecPostTrAcceptsAnyDateWhenC5IsJ) {
     };
     for (const Cas& c : cas) {
         std::strcpy(valCorpsVSE[C5].valeur, c.c5);
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fDatRecPost_tr("15062024", v.get(), nullptr, 0), c.attendu)
             << "C5 \"" << c.c5 << "\" \"" << c.valeur << '"';
     }
@@ -303,7 +298,7 @@ TEST(ChecksDates, DatRecOcPostComparesTheYear) {
         {"    2011", 1}, {"0101201", 0},  {"0101", 0},     {"", 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fDatRec_OC_Post("2010", v.get(), nullptr, 0), c.attendu) << '"' << c.valeur << '"';
     }
 }
@@ -343,7 +338,7 @@ TEST(ChecksDates, CauseCodesWithdrawnOnADate) {
         {nullptr, 20, "B", "01011990", 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.code);
+        auto v = essai::Valeur(c.code);
         EXPECT_EQ(fVerifValAutDate(c.date, v.get(), c.table, c.longueur), c.attendu)
             << '"' << c.code << "\" " << c.date << " /" << c.longueur;
     }
@@ -371,7 +366,7 @@ TEST(ChecksDates, Simult) {
         {blancs31, "X", 1},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fSimult(c.dependance.c_str(), v.get(), nullptr, 0), c.attendu)
             << '"' << c.dependance << "\" / \"" << c.valeur << '"';
     }
@@ -387,7 +382,7 @@ TEST(ChecksDates, HeureC) {
         {"23 959", 0}, {"2359 9", 0}, {"23595", 0},  {"", 0},       {"2A5959", 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fHEUREC("", v.get(), nullptr, 0), c.attendu) << '"' << c.valeur << '"';
     }
 }

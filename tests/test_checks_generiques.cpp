@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "outils.h"
 #include "checks/generiques.h"
 #include "checks/octets.h"
 #include "reference/valautorise.h"
@@ -14,12 +15,6 @@ namespace {
 
 // A writable copy of exactly the value's size, so that a check reading past
 // the terminating NUL is caught by the address sanitizer.
-std::unique_ptr<char[]> copie(const std::string& v) {
-    auto tampon = std::make_unique<char[]>(v.size() + 1);
-    std::memcpy(tampon.get(), v.c_str(), v.size() + 1);
-    return tampon;
-}
-
 struct CasTable {
     const char* valeur;
     const tValAutorise* table;
@@ -57,7 +52,7 @@ TEST(ChecksGeneriques, VerifValAutPartnersFirstThenWholeStringEquality) {
         {"", TD, LenTD, 0},
     };
     for (const CasTable& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fVerifValAut("", v.get(), c.table, c.longueur), c.attendu) << '"' << c.valeur << '"';
         EXPECT_EQ(estDansTable(c.valeur, c.table, c.longueur), c.attendu) << '"' << c.valeur << '"';
     }
@@ -79,7 +74,7 @@ TEST(ChecksGeneriques, VerifDiffNullRefusesOnlyTheBlankPatternOfTheFieldWidth) {
         {"            ", DouzeBlancs, 0, 1},
     };
     for (const CasTable& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fVerifDiffNull("", v.get(), c.table, c.longueur), c.attendu) << '"' << c.valeur << '"';
     }
 }
@@ -104,7 +99,7 @@ TEST(ChecksGeneriques, BlankPlacement) {
         {"********", 1, 1},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(fVerifAucunBlanc("", v.get(), nullptr, 0), c.aucunBlanc) << '"' << c.valeur << '"';
         EXPECT_EQ(fVerifAucunBlanc_SD("", v.get(), nullptr, 0), c.aucunBlancSD) << '"' << c.valeur << '"';
     }
@@ -130,7 +125,7 @@ TEST(ChecksGeneriques, VerifDepE6PairsActionWithRecordType) {
         {"CRE", "ABA", 0}, {"CRE", "ABAT ", 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.type);
+        auto v = essai::Valeur(c.type);
         EXPECT_EQ(fVerifDepE6(c.action, v.get(), nullptr, 0), c.attendu)
             << '"' << c.action << "\" / \"" << c.type << '"';
     }
@@ -159,7 +154,7 @@ TEST(ChecksGeneriques, VerifDateCompleteEtCorrecte) {
         {"31129999", 1},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.valeur);
+        auto v = essai::Valeur(c.valeur);
         EXPECT_EQ(verifDateCompleteEtCorrecte(v.get()), c.attendu) << '"' << c.valeur << '"';
     }
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "outils.h"
 #include "checks/generiques.h"
 #include "checks/index.h"
 #include "reference/valautorise.h"
@@ -36,12 +37,6 @@ bool parcours(const std::string& valeur, const tValAutorise* table, int nombre,
 
 // A copy of exactly the value's size, so that a lookup reading past the
 // terminating NUL is caught by the address sanitizer.
-std::unique_ptr<char[]> copie(const std::string& v) {
-    auto tampon = std::make_unique<char[]>(v.size() + 1);
-    std::memcpy(tampon.get(), v.c_str(), v.size() + 1);
-    return tampon;
-}
-
 // Values to look up: every string of every reference table, each also cut
 // short, lengthened and altered at either end; the partner codes likewise;
 // blanks and stars of every width up to 62; every value of one and two
@@ -98,7 +93,7 @@ TEST(Index, EveryReferenceTableAnswersAsTheScan) {
         ASSERT_NE(index, nullptr);
         const IndexValeurs sansPartenaires(t.valeurs, *t.nombre, {});
         for (const std::string& v : sondes()) {
-            const auto valeur = copie(v);
+            const auto valeur = essai::Valeur(v);
             const bool attendu = parcours(v, t.valeurs, *t.nombre);
             ASSERT_EQ(index->contient(valeur.get()), attendu) << '"' << v << '"';
             ASSERT_EQ(estDansTable(valeur.get(), t.valeurs, *t.nombre), attendu) << '"' << v << '"';
@@ -147,7 +142,7 @@ TEST(Index, OnlyReferenceTablesWithTheirOwnCountAreIndexed) {
     for (const std::string& v : {std::string("ZZ"), std::string(""), std::string("UNE VALEUR DE PLUS DE HUIT"),
                                  std::string("UNE VALEUR DE PLUS DE HUI"), std::string("NORM01"),
                                  std::string("NORM01  "), std::string("NORMABEV"), std::string("FR")}) {
-        const auto valeur = copie(v);
+        const auto valeur = essai::Valeur(v);
         EXPECT_EQ(estDansTable(valeur.get(), locale, 4), parcours(v, locale, 4)) << v;
         EXPECT_EQ(estDansTable(valeur.get(), locale, 2), parcours(v, locale, 2)) << v;
         EXPECT_EQ(estDansTableParcours(valeur.get(), locale, 4), parcours(v, locale, 4)) << v;
@@ -178,7 +173,7 @@ TEST(Index, LongEmptyRepeatedAndSharedPrefixStrings) {
         const IndexValeurs avec(table, n, kPartenaires);
         const IndexValeurs sans(table, n, {});
         for (const std::string& v : valeurs) {
-            const auto valeur = copie(v);
+            const auto valeur = essai::Valeur(v);
             EXPECT_EQ(avec.contient(valeur.get()), parcours(v, table, n)) << n << " \"" << v << '"';
             EXPECT_EQ(sans.contient(valeur.get()), parcours(v, table, n, false)) << n << " \"" << v << '"';
         }
@@ -202,7 +197,7 @@ TEST(Index, LongEmptyRepeatedAndSharedPrefixStrings) {
         for (const std::string& v : {std::string("AB"), std::string("AC"), std::string("~~"), std::string("  "),
                                      std::string("\xc9T"), std::string("\x1f "), std::string(" \x7f"),
                                      std::string("\x7f\x7f"), std::string("A"), std::string("ABC")}) {
-            EXPECT_EQ(index.contient(copie(v).get()), parcours(v, paires, n, false)) << n << " \"" << v << '"';
+            EXPECT_EQ(index.contient(essai::Valeur(v).get()), parcours(v, paires, n, false)) << n << " \"" << v << '"';
         }
     }
 

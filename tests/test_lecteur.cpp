@@ -25,31 +25,14 @@ void attendreArret(const std::string& contenu, const std::string& message, const
     EXPECT_TRUE(estLigneDeJournal(rep.lire("log.txt"), message)) << rep.lire("log.txt");
 }
 
-// First column of the field a record type echoes as its identification pair
-// (0 when the type's table does not cut it).
+// First column of the field that the record type of switch-table entry idx
+// echoes as its identification pair (0 when the type's table does not cut it).
 int colonnePaire(int idx, bool premier) {
     const sAiguillage& a = tAiguillage[idx];
     const numCorpsVSE slot = premier ? a.champErrC7 : a.champErrC8;
     int debut = 0, fin = 0;
     if (slot == CINC || !colonnesDuSlot(a.tabVerif, *a.pLenTabVerif, slot, &debut, &fin)) return 0;
     return debut;
-}
-
-Vse exp1(const std::string& lien) {
-    Vse v;
-    v.e6 = "EXP1";
-    v.colonnes(63, "FR").colonnes(65, lien).colonnes(79, "EARL").colonnes(113, "DUPONT");
-    v.colonnes(143, "JEAN").colonnes(173, "75001").colonnes(178, "PARIS").colonnes(222, "10");
-    return v;
-}
-
-Vse exp2(const std::string& lien) {
-    Vse v;
-    v.e6 = "EXP2";
-    v.colonnes(63, "FR").colonnes(65, lien).colonnes(79, "FR").colonnes(81, "01234567    ");
-    v.colonnes(97, "FR").colonnes(99, "01234567    ");
-    v.colonnes(141, "15062024").colonnes(149, "15062024");
-    return v;
 }
 
 }  // namespace
@@ -233,7 +216,9 @@ TEST(Lecteur, Appariements) {
     const std::string f = fich(2).texte();
     const std::string lien = "01234567    ";
     const std::string e1 = exp1(lien).texte();
-    const std::string reponse105 = erreurAttendue(e1, f, "I1051", colonnePaire(EXP1, true), colonnePaire(EXP1, false));
+    const int exp1Idx = chercherAiguillage("EXP1");
+    const std::string reponse105 =
+        erreurAttendue(e1, f, "I1051", colonnePaire(exp1Idx, true), colonnePaire(exp1Idx, false));
     Vse exp1Errone = exp1(lien);
     exp1Errone.f5 = "-";
     const std::string e2 = exp2(lien).texte();
@@ -255,7 +240,8 @@ TEST(Lecteur, Appariements) {
              {"ouvert a la fin", {entr, e1}, 2, {refusAttendu(f, 1, 2, 1), reponse105}},
              {"ouvreur errone", {exp1Errone.texte(), entr}, 2,
               {refusAttendu(f, 1, 2, 1),
-               erreurAttendue(exp1Errone.texte(), f, "I0941", colonnePaire(EXP1, true), colonnePaire(EXP1, false))}},
+               erreurAttendue(exp1Errone.texte(), f, "I0941", colonnePaire(exp1Idx, true),
+                              colonnePaire(exp1Idx, false))}},
              {"deux ouvreurs", {e1, e1}, 2, {refusAttendu(f, 2, 2, 0), reponse105, reponse105}},
          }) {
         Repertoire rep;

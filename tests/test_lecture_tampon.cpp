@@ -102,13 +102,13 @@ void comparer(sExecution& ctx, const std::string& octets, size_t erreurA, const 
     LectureParCaractere reference(octets, erreurA);
     for (int appel = 0; appel < 100000; ++appel) {
         const Ligne attendue = reference.lire();
-        ctx.codLong = 0;
-        ctx.codCaract = 0;
+        ctx.moteur.codLong = 0;
+        ctx.moteur.codCaract = 0;
         char tampon[LONGUEUR_VSE + 1];
         int longueur = -1;
         const int fin = telvarosFgets(ctx, tampon, &longueur);
         ASSERT_GE(longueur, 0);
-        const Ligne lue{fin, std::string(tampon, static_cast<size_t>(longueur)), ctx.codLong, ctx.codCaract};
+        const Ligne lue{fin, std::string(tampon, static_cast<size_t>(longueur)), ctx.moteur.codLong, ctx.moteur.codCaract};
         ASSERT_EQ(lue, attendue) << cas << ", line " << appel + 1;
         ASSERT_EQ(tampon[longueur], '\0');
         std::string vue = lue.texte;

@@ -27,12 +27,12 @@ constexpr int lTable = 4;
 
 valeurVSE slots[10];
 
-int verifier(sExecution& ctx, const char* ligne, const char* action, int visu = noVisu, int n = 0) {
+int verifier(sMoteur& ctx, const char* ligne, const char* action, int visu = noVisu, int n = 0) {
     getvseChamps(table, lTable, ligne, static_cast<int>(std::strlen(ligne)), slots, noVisu);
-    return verifChamps(ctx, visu, n, table, lTable, slots, action, "C");
+    return TableCompilee(table, lTable).verifier(ctx, visu, n, slots, action, "C");
 }
 
-std::vector<int> erreurs(const sExecution& ctx, int n) { return {ctx.codeErreur, ctx.codeErreur + n}; }
+std::vector<int> erreurs(const sMoteur& ctx, int n) { return {ctx.codeErreur, ctx.codeErreur + n}; }
 
 std::string capturer(const std::function<void()>& f) {
     testing::internal::CaptureStdout();
@@ -83,19 +83,19 @@ TEST(Moteur, ObligationsParAction) {
              {"ANN", "XXXXXX", {86, 86, 86}},
              {"CR", "AAAAAA", {86, 86, 86}},   // the whole code is compared
          }) {
-        sExecution ctx;
+        sMoteur ctx;
         const int n = verifier(ctx, c.ligne, c.action);
         EXPECT_EQ(erreurs(ctx, n), c.attendu) << c.action << " " << c.ligne;
     }
     // Without an action code (header, trailer) every check runs.
-    sExecution ctx;
+    sMoteur ctx;
     const int n = verifier(ctx, "XAXAAA", nullptr);
     EXPECT_EQ(erreurs(ctx, n), (std::vector<int>{11, 12, 13}));
 }
 
 TEST(Moteur, DixErreursAuPlusEtDefautsDeLigne) {
     {
-        sExecution ctx;
+        sMoteur ctx;
         ctx.codCaract = 1;
         ctx.codLong = 2;
         const int n = verifier(ctx, "XAXAAA", "CRE");
@@ -104,7 +104,7 @@ TEST(Moteur, DixErreursAuPlusEtDefautsDeLigne) {
         EXPECT_EQ(ctx.codLong, 0);
     }
     {
-        sExecution ctx;
+        sMoteur ctx;
         ctx.codLong = 1;
         const int n = verifier(ctx, "XAXAAA", "CRE", noVisu, 8);
         EXPECT_EQ(n, 10);
@@ -114,7 +114,7 @@ TEST(Moteur, DixErreursAuPlusEtDefautsDeLigne) {
     {
         // A record that already has 10 errors keeps its flags set and gets
         // nothing more; the decoded trace still names every rule.
-        sExecution ctx;
+        sMoteur ctx;
         ctx.codCaract = 1;
         ctx.codLong = 2;
         int n = 0;
@@ -127,28 +127,28 @@ TEST(Moteur, DixErreursAuPlusEtDefautsDeLigne) {
 }
 
 TEST(Moteur, TraceInformatique) {
-    sExecution ctx;
+    sMoteur ctx;
     ctx.codCaract = 1;
     ctx.codLong = 1;
     const std::string trace = capturer([&] { verifier(ctx, "XAXAAA", "CRE", infVisu); });
     EXPECT_EQ(trace, "VSE  cars non autorisés \nVSE trop long \nC1.11;C2.12;C2.86;");
-    sExecution court;
+    sMoteur court;
     court.codLong = 2;
     EXPECT_EQ(capturer([&] { verifier(court, "AAAAAA", "MOD", infVisu); }), "VSE trop court \nC2.13;");
 }
 
 TEST(Moteur, TraceDecodee) {
-    sExecution ctx;
+    sMoteur ctx;
     const std::string trace = capturer([&] { verifier(ctx, "XAXAAA", "DEM", dgVisu); });
     EXPECT_EQ(trace,
               "champ: 1  verif ignoree! 'XA'\n"
               "champ: 2  'XA'\n! erreurChamp sur [XA]\n"
               "champ: 2  verif ignoree! 'XA'\n"
               "champ: 3  ");
-    sExecution ctx2;
+    sMoteur ctx2;
     EXPECT_EQ(capturer([&] { verifier(ctx2, "AAAAAA", "CRE", dgVisu); }),
               "champ: 1  'AA'\nchamp: 2  'AA'\nchamp: 2  verifOblg = [2]\nchamp: 3  ");
-    sExecution ctx3;
+    sMoteur ctx3;
     EXPECT_EQ(capturer([&] { verifier(ctx3, "AAAAAA", "ZZZ", dgVisu); }),
               "champ: 1  verifOblg = [-1]\nchamp: 2  verifOblg = [-1]\nchamp: 2  verifOblg = [-1]\nchamp: 3  ");
 }

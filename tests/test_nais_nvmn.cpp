@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "outils.h"
 #include "harnais_tables.h"
 #include "checks/coherence.h"
 #include "checks/comparaisons.h"
@@ -23,12 +24,6 @@ namespace {
 
 // A writable copy of exactly the value's size, so that a check reading past
 // the terminating NUL is caught by the address sanitizer.
-std::unique_ptr<char[]> copie(const std::string& v) {
-    auto tampon = std::make_unique<char[]>(v.size() + 1);
-    std::memcpy(tampon.get(), v.c_str(), v.size() + 1);
-    return tampon;
-}
-
 void remplirSlot(numCorpsVSE slot, const std::string& valeur) {
     ASSERT_LT(valeur.size(), sizeof valCorpsVSE[slot].valeur);
     std::strcpy(valCorpsVSE[slot].valeur, valeur.c_str());
@@ -59,9 +54,9 @@ TEST(Nais, C2IsAFrenchNumberNotEndingIn0000) {
         {"DE0112340000", 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.c2);
+        auto v = essai::Valeur(c.c2);
         EXPECT_EQ(nais_C2(depVide, v.get(), TD, LenTD) != 0, c.attendu == 1) << '"' << c.c2 << '"';
-        auto w = copie(c.c2);
+        auto w = essai::Valeur(c.c2);
         EXPECT_EQ(nvmn_C2(depVide, w.get(), TD, LenTD) != 0, c.attendu == 1) << '"' << c.c2 << '"';
     }
 }
@@ -82,7 +77,7 @@ TEST(Nais, C7MustNotBeFourBlanks) {
         {"", 1},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.c7);
+        auto v = essai::Valeur(c.c7);
         EXPECT_EQ(nais_C7(depVide, v.get(), nullptr, 0) != 0, c.attendu == 1) << '"' << c.c7 << '"';
     }
 }
@@ -137,11 +132,11 @@ TEST(Nais, C11LeftOutBeforeJuly1999ElseHeldToItsCountryRules) {
     for (const Cas& c : cas) {
         remplirSlot(C10, c.c10);
         const std::string nom = c.c6 + " / " + c.c10 + " / \"" + c.c11 + '"';
-        auto a = copie(c.c11);
+        auto a = essai::Valeur(c.c11);
         EXPECT_EQ(nais_C11(c.c6.c_str(), a.get(), TD, LenTD) != 0, c.fr == 1) << nom;
-        auto b = copie(c.c11);
+        auto b = essai::Valeur(c.c11);
         EXPECT_EQ(nais_C11FRnonUEnon(c.c6.c_str(), b.get(), TD, LenTD) != 0, c.ueNon == 1) << nom;
-        auto d = copie(c.c11);
+        auto d = essai::Valeur(c.c11);
         EXPECT_EQ(nais_C11FRnonUEoui(c.c6.c_str(), d.get(), nullptr, 0) != 0, c.ueOui == 1) << nom;
     }
 }
@@ -171,7 +166,7 @@ TEST(Nais, C17LeftOutBeforeJuly1999ElseAFrenchHolding) {
         {"15031998", std::string(12, '*'), 0},
     };
     for (const Cas& c : cas) {
-        auto v = copie(c.c17);
+        auto v = essai::Valeur(c.c17);
         EXPECT_EQ(nais_C17(c.c6.c_str(), v.get(), TD, LenTD) != 0, c.attendu == 1)
             << c.c6 << " / \"" << c.c17 << '"';
     }

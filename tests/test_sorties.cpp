@@ -21,8 +21,8 @@ struct Contexte {
     sExecution ctx;
     Contexte() {
         const std::string f = fich(3).texte();
-        std::memcpy(ctx.tamponFich, f.data(), 256);
-        ctx.longueurFich = 256;
+        std::memcpy(ctx.moteur.tamponFich, f.data(), 256);
+        ctx.moteur.longueurFich = 256;
         std::memcpy(ctx.VSEDate, "01022025103000025        *", 27);
     }
     // The answer to record `a` as read, whole (256 columns).
@@ -80,7 +80,7 @@ TEST(EnregistrementErreur, DixNumerosAuPlus) {
     Contexte c;
     const std::string a = entrValide().texte();
     sVSERepondu r = Contexte::repondre(a);
-    c.ctx.nbErreur = 12;
+    c.ctx.moteur.nbErreur = 12;
     std::string ecrit;
     c.ctx.fp_erre.ouvrirMemoire(&ecrit);
     const int codes[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
@@ -89,7 +89,7 @@ TEST(EnregistrementErreur, DixNumerosAuPlus) {
     ASSERT_EQ(ecrit.size(), 256u);
     EXPECT_EQ(col(ecrit, 112, 161), "I0011I0021I0031I0041I0051I0061I0071I0081I0091I0101");
     EXPECT_EQ(col(ecrit, 162, 230), std::string(69, ' '));
-    EXPECT_EQ(c.ctx.nbErreur, 10);
+    EXPECT_EQ(c.ctx.moteur.nbErreur, 10);
 }
 
 TEST(EnregistrementErreur, DispositionsParticulieres) {

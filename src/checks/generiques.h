@@ -1,3 +1,9 @@
+// The checks layer: the free check functions that rule tables name (generic
+// checks here; identifiers, coherence, dates, comparisons and numbers in the
+// other headers), the byte helpers and the index of the reference tables.
+// It may use src/model and src/reference, never src/records, src/engine or
+// src/driver.
+//
 // Generic checks: list membership, presence of a value, blank placement, the
 // action/record-type pairing of the header, and two value predicates.
 #pragma once

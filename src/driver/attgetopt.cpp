@@ -26,7 +26,6 @@ int getopt(sGetopt& etat, int argc, char** argv, const char* opts) {
     }
     const char* argument = argv[etat.optind];
     const int lettre = static_cast<unsigned char>(argument[etat.position]);
-    etat.optopt = lettre;
     const char* trouve = lettre == ':' ? nullptr : std::strchr(opts, lettre);
     if (trouve == nullptr) {
         signaler(etat, argv, ": illegal option -- ", lettre);

@@ -5,7 +5,6 @@
 struct sGetopt {
     int optind = 1;           // index of the next argument to examine
     int opterr = 1;           // print diagnostics when nonzero
-    int optopt = 0;           // the last option letter examined
     char* optarg = nullptr;   // argument of the last option, or null
     int position = 1;         // position inside the current argument
 };

@@ -1,11 +1,17 @@
-// State of one run: the files, the reader's state, and what record
-// processing keeps from one record to the next. One run, one sExecution.
+// The driver: command line, run lifecycle, file operations, the reader and
+// main loop, and the result, error and log files with their record formats.
+// It hands each record to the engine and writes what the engine's verdict
+// says. It may use every layer below it (src/engine, src/records,
+// src/checks, src/model, src/reference); only main.cpp uses it.
+//
+// State of one run: the files, the main loop's counts, and the engine's
+// state. One run, one sExecution.
 #pragma once
 
 #include <string>
 
 #include "driver/fichiers.h"
-#include "model/modele.h"
+#include "engine/moteur.h"
 
 // Line-end kinds returned by the reader; DOS, UNIX and MAC are also the
 // format codes of a file, which select the line end the outputs are written with.
@@ -43,30 +49,16 @@ struct sExecution {
     int visu = noVisu;
     char VSEDate[36] = {};      // trailer stamped at the start of the run (26 characters)
 
-    // Reader and main loop.
-    int codLong = 0;            // 0 right length, 1 too long, 2 too short
-    int codCaract = 0;          // 1 when the line holds a byte outside 32..126
+    // Main loop.
     int formatDuFichier = -1;   // -1 until a line is processed, then DOS, UNIX or MAC
     int nombreDeVSE = 1;        // 1-based number of the line being read
     int nbVSE_Err = 0;          // records in error so far
 
-    // Record processing.
-    int codeErreur[11] = {};    // error numbers of the current record (10 used)
-    int nbErreur = 0;           // error count of the current record
-    int errFich = 0;            // error count of the FICH record
-    int codeFichErreur[11] = {};
-    char sauvEmetteur[9] = {};  // E3 of the FICH record
-    char sauvRecepteur[9] = {}; // E4 of the FICH record
-    char sauvCodeVSE[5] = {};   // E6 of the previous record
-    char sauvTypeVSE[4] = {};   // E5 of the previous record
-    int sauvCodeVSEerr = 0;     // error count of the previous record
-    char sauvLienVSE[13] = {};  // C2 of a pending EXP1 or EGET creation
-    char sauvTamponVSE[257] = {};  // error record prepared for that creation
+    // The pairing answer prepared for a pending EXP1 or EGET creation, and
+    // whether the current record's processing wrote it.
+    char sauvTamponVSE[257] = {};
     int existDependanceVSEerr = 0;
-    int err_aux = 0;
-    bool fichTraite = false;    // the FICH record has been processed
 
-    // The FICH record as read, echoed in the summary records and error records.
-    char tamponFich[LONGUEUR_VSE] = {};
-    int longueurFich = 0;
+    // Record processing: the engine's state.
+    sMoteur moteur;
 };

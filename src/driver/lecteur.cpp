@@ -14,40 +14,20 @@ constexpr int CTRL_Z = 26;
 // The FICH record and at most 10000 records: the 10002nd line end stops the run.
 constexpr int LIMITE_LIGNES = 10002;
 
-// Decimal number of a count field: leading blanks skipped, reading stops at
-// the first non-digit; blanks alone read as 0.
-int lireNombre(const char* texte) {
-    while (*texte == ' ') ++texte;
-    int valeur = 0;
-    for (; *texte >= '0' && *texte <= '9'; ++texte) {
-        if (valeur < 100000000) valeur = valeur * 10 + (*texte - '0');
-    }
-    return valeur;
-}
-
 // End of the input: the FICH record must have been followed by records; a
 // pairing left open is answered; the record count announced by FICH is
 // compared; then the closing delivers one output.
 int finDeFichier(sExecution& ctx) {
-    if (!ctx.fichTraite) return echouer(ctx, message::IG011);
+    if (!ctx.moteur.fichTraite) return echouer(ctx, message::IG011);
     if (ctx.nombreDeVSE == 2) return echouer(ctx, message::IG014);
     const int nombre = ctx.nombreDeVSE - 2;
-
-    if (dependanceVSE() == 1 && (std::strcmp(ctx.sauvCodeVSE, "EXP1") == 0 || std::strcmp(ctx.sauvCodeVSE, "EGET") == 0) &&
-        std::strcmp(ctx.sauvTypeVSE, "CRE") == 0 && ctx.sauvCodeVSEerr == 0) {
-        faireFinDeLigne(ctx.fp_erre, ctx.formatDuFichier);
-        ctx.fp_erre.ecrire(ctx.sauvTamponVSE, LONGUEUR_VSE);
+    const sCloture c = cloture(ctx.moteur, nombre);
+    if (c.appariementDu) {
+        ecrireAppariement(ctx, ctx.formatDuFichier);
         ctx.existDependanceVSEerr = 1;
         ++ctx.nbVSE_Err;
     }
-
-    if (lireNombre(valFichCorpsVSE[C3].valeur) != nombre) {
-        if (ctx.errFich <= 9) {
-            ctx.codeFichErreur[ctx.errFich] = 100;
-            if (ctx.errFich == 0) ++ctx.nbVSE_Err;
-        }
-        ++ctx.errFich;
-    }
+    if (c.fichEnErreur) ++ctx.nbVSE_Err;
     return faireVSEFICH(ctx, ctx.nbVSE_Err, nombre, ctx.formatDuFichier);
 }
 
@@ -79,7 +59,7 @@ const char* premierNonImprimable(const char* p, const char* fin) {
 void ranger(sExecution& ctx, const char* octets, long n, char* tampon, int& longueur) {
     const long place = LONGUEUR_VSE - longueur;
     if (n > place) {
-        ctx.codLong = 1;
+        ctx.moteur.codLong = 1;
         n = place;
     }
     std::memcpy(tampon + longueur, octets, static_cast<size_t>(n));
@@ -113,7 +93,7 @@ int lireLigne(sExecution& ctx, char* tampon, int* longueur) {
                 fin = c == '\n' ? TELVAROS_UNIX : c == CTRL_Z ? TELVAROS_CTRLZ : TELVAROS_MAC;
                 break;
             }
-            ctx.codCaract = 1;  // any other byte outside 32..126 is kept as a character
+            ctx.moteur.codCaract = 1;  // any other byte outside 32..126 is kept as a character
             ranger(ctx, p++, 1, tampon, n);
         }
         entree.consommer(static_cast<size_t>(p - octets));
@@ -134,7 +114,7 @@ int lireLigne(sExecution& ctx, char* tampon, int* longueur) {
     *longueur = n;
     if (fin == TELVAROS_DOS || fin == TELVAROS_UNIX || fin == TELVAROS_MAC) {
         if (n == 0) return TELVAROS_LONGNULLE;
-        if (n < LONGUEUR_VSE) ctx.codLong = 2;
+        if (n < LONGUEUR_VSE) ctx.moteur.codLong = 2;
     }
     return fin;
 }
@@ -147,16 +127,26 @@ int telvarosFgets(sExecution& ctx, char* tampon, int* longueur) {
     return fin;
 }
 
+int traiterLigne(sExecution& ctx, char* tampon, int longueur, int visu, int nombreDeVSE, int formatDuFichier) {
+    const sVerdict verdict = traitement(ctx.moteur, tampon, longueur, visu, nombreDeVSE);
+    if (verdict.issue == sVerdict::Issue::arret) {
+        echouer(ctx, verdict.message);
+        return -2;
+    }
+    ecrireVerdict(ctx, verdict, formatDuFichier);
+    return verdict.nbErreur;
+}
+
 int traiterFichier(sExecution& ctx) {
-    ctx.nbErreur = 0;
+    ctx.moteur.nbErreur = 0;
     ctx.nbVSE_Err = 0;
     ctx.nombreDeVSE = 1;
-    ctx.errFich = 0;
+    ctx.moteur.errFich = 0;
     ctx.formatDuFichier = -1;
     char tampon[LONGUEUR_VSE + 1];
     for (;;) {
-        ctx.codLong = 0;
-        ctx.codCaract = 0;
+        ctx.moteur.codLong = 0;
+        ctx.moteur.codCaract = 0;
         int longueur = 0;
         const int fin = lireLigne(ctx, tampon, &longueur);
         const bool aTraiter = (fin == TELVAROS_DOS || fin == TELVAROS_UNIX || fin == TELVAROS_MAC) &&
@@ -178,12 +168,12 @@ int traiterFichier(sExecution& ctx) {
         }
         // One line-end kind per file: DOS, UNIX or MAC.
         if (ctx.formatDuFichier != -1 && ctx.formatDuFichier != fin) return echouer(ctx, message::IG008);
-        const int resultat = traitement(ctx, tampon, longueur, ctx.visu, ctx.nombreDeVSE, fin);
+        const int resultat = traiterLigne(ctx, tampon, longueur, ctx.visu, ctx.nombreDeVSE, fin);
         if (resultat == -2) return 1;
         ctx.formatDuFichier = fin;
         if (resultat > 0) ++ctx.nbVSE_Err;
         if (ctx.existDependanceVSEerr > 0) ++ctx.nbVSE_Err;
-        ctx.nbErreur = 0;
+        ctx.moteur.nbErreur = 0;
         ++ctx.nombreDeVSE;
         if (ctx.nombreDeVSE > LIMITE_LIGNES && maxAutoVSE() != 0) return echouer(ctx, message::I073);
     }

@@ -78,8 +78,8 @@ void fermerJournal(sExecution& ctx) {
 
 // Columns 63 to 125 of the accepted summary record, and the rest of it.
 void faireVSEFICHOk(const sExecution& ctx, int nombreDeVSE, char enregistrement[LONGUEUR_VSE]) {
-    const char* fich = ctx.tamponFich;
-    const int lg = ctx.longueurFich;
+    const char* fich = ctx.moteur.tamponFich;
+    const int lg = ctx.moteur.longueurFich;
     char* p = copierColonnes(enregistrement, fich, lg, 1, 18);
     p = copierTexte(p, "INF", 3);
     p = copierColonnes(p, fich, lg, 22, 62);
@@ -94,8 +94,8 @@ void faireVSEFICHOk(const sExecution& ctx, int nombreDeVSE, char enregistrement[
 // records in error and of good records, and a trailer stamped now.
 void faireVSEFICHNok(const sExecution& ctx, int nbVSE_Err, int nombreDeVSE, int bons,
                      char enregistrement[LONGUEUR_VSE]) {
-    const char* fich = ctx.tamponFich;
-    const int lg = ctx.longueurFich;
+    const char* fich = ctx.moteur.tamponFich;
+    const int lg = ctx.moteur.longueurFich;
     char* p = copierColonnes(enregistrement, fich, lg, 1, 2);
     p = copierColonnes(p, fich, lg, 11, 18);
     p = copierColonnes(p, fich, lg, 3, 10);
@@ -245,7 +245,7 @@ void construireVSEERR(const sExecution& ctx, const sVSERepondu& r, const int* co
     p = copierColonnes(p, l, lg, 26, 26);                    // E7
     p = copierTexte(p, "INTERFAC", 8);
     p = copierColonnes(p, l, lg, 35, 42);                    // E9
-    p = copierColonnes(p, ctx.tamponFich, ctx.longueurFich, 3, 10);  // emitter of the file
+    p = copierColonnes(p, ctx.moteur.tamponFich, ctx.moteur.longueurFich, 3, 10);  // emitter of the file
     p = copierColonnes(p, l, lg, 51, 62);                    // E11, E12, E13
     p = copierColonnes(p, l, lg, 22, 25);                    // E6: type of the answered record
     p = copierColonnes(p, l, lg, 19, 21);                    // E5: its action
@@ -277,7 +277,7 @@ void construireVSEERR(const sExecution& ctx, const sVSERepondu& r, const int* co
 void faireVSEERR(sExecution& ctx, const sVSERepondu& repondu, int nbErreurPassee, const int* codes) {
     if (nbErreurPassee > 10) {
         nbErreurPassee = 10;
-        ctx.nbErreur = 10;
+        ctx.moteur.nbErreur = 10;
     }
     char enregistrement[LONGUEUR_VSE];
     construireVSEERR(ctx, repondu, codes, nbErreurPassee, enregistrement);
@@ -289,9 +289,30 @@ void faireTamponVSEERR(sExecution& ctx, int codeErr, const sVSERepondu& repondu)
     ctx.sauvTamponVSE[LONGUEUR_VSE] = '\0';
 }
 
+void ecrireVerdict(sExecution& ctx, const sVerdict& v, int formatDuFichier) {
+    ctx.existDependanceVSEerr = 0;
+    if (v.issue == sVerdict::Issue::accepte) {
+        faireFinDeLigne(ctx.fp_emis, formatDuFichier);
+        ctx.fp_emis.ecrire(v.octets, static_cast<size_t>(v.longueur));
+    } else if (v.issue == sVerdict::Issue::refuse) {
+        faireFinDeLigne(ctx.fp_erre, formatDuFichier);
+        faireVSEERR(ctx, v.repondu, v.nbErreur, v.codes);
+    }
+    if (v.appariementDu) {
+        ecrireAppariement(ctx, formatDuFichier);
+        ctx.existDependanceVSEerr = 1;
+    }
+    if (v.appariementPrepare != 0) faireTamponVSEERR(ctx, v.appariementPrepare, v.repondu);
+}
+
+void ecrireAppariement(sExecution& ctx, int formatDuFichier) {
+    faireFinDeLigne(ctx.fp_erre, formatDuFichier);
+    ctx.fp_erre.ecrire(ctx.sauvTamponVSE, LONGUEUR_VSE);
+}
+
 int faireVSEFICH(sExecution& ctx, int nbVSE_Err, int nombreDeVSE, int formatDuFichier) {
     char enregistrement[LONGUEUR_VSE];
-    if (nbVSE_Err == 0 && ctx.errFich == 0) {
+    if (nbVSE_Err == 0 && ctx.moteur.errFich == 0) {
         faireFinDeLigne(ctx.fp_emis, formatDuFichier);
         faireVSEFICHOk(ctx, nombreDeVSE, enregistrement);
         ctx.fp_emis.reecrireDebut(enregistrement, sizeof enregistrement);
@@ -299,13 +320,13 @@ int faireVSEFICH(sExecution& ctx, int nbVSE_Err, int nombreDeVSE, int formatDuFi
     }
     faireFinDeLigne(ctx.fp_erre, formatDuFichier);
     int bons = nombreDeVSE - nbVSE_Err;
-    if (ctx.errFich > 0) {
+    if (ctx.moteur.errFich > 0) {
         // The FICH record answered last, its body fields echoed as blanks.
         sVSERepondu fich;
-        fich.ligne = ctx.tamponFich;
-        fich.longueur = ctx.longueurFich;
+        fich.ligne = ctx.moteur.tamponFich;
+        fich.longueur = ctx.moteur.longueurFich;
         fich.corpsEnBlanc = true;
-        faireVSEERR(ctx, fich, ctx.errFich, ctx.codeFichErreur);
+        faireVSEERR(ctx, fich, ctx.moteur.errFich, ctx.moteur.codeFichErreur);
         faireFinDeLigne(ctx.fp_erre, formatDuFichier);
         bons += 1;
     }

@@ -7,8 +7,8 @@
 
 #include "checks/coherence.h"
 #include "checks/octets.h"
-#include "driver/sorties.h"
 #include "engine/entete.h"
+#include "model/messages.h"
 #include "engine/verif.h"
 #include "records/records.h"
 
@@ -80,19 +80,21 @@ const Tables& tables() {
     return compilees;
 }
 
-// Cutting and checking go through the compiled tables, but through the
-// engine's own walk of the rules when the console trace asks for each rule.
-// The view cut is xdebug, which has the margin that couper() needs.
+// Cutting and checking go through the compiled tables; the -d trace ends
+// the cutting of each zone with a line end, and the traces of the checks
+// come from the compiled walk's observer. The view cut is xdebug, which has
+// the margin that couper() needs.
 static_assert(sizeof xdebug >= LONGUEUR_VSE + TableCompilee::MARGE_VUE);
 int couper(const TableCompilee& table, int visu, const char* vue, int longueur, valeurVSE* slots) {
-    if (visu == dgVisu) return getvseChamps(table.regles(), table.nombre(), vue, longueur, slots, visu);
-    return table.couper(vue, longueur, slots);
+    const int coupes = table.couper(vue, longueur, slots);
+    if (visu == dgVisu) std::fputc('\n', stdout);
+    return coupes;
 }
 
-int verifier(sExecution& ctx, const TableCompilee& table, int visu, int n, valeurVSE* slots, const char* valE5,
+int verifier(sMoteur& m, const TableCompilee& table, int visu, int n, valeurVSE* slots, const char* valE5,
              const char* zone) {
-    if (visu != noVisu) return verifChamps(ctx, visu, n, table.regles(), table.nombre(), slots, valE5, zone);
-    return table.verifier(ctx, n, slots, valE5);
+    if (visu != noVisu) return table.verifier(m, visu, n, slots, valE5, zone);
+    return table.verifier(m, n, slots, valE5);
 }
 
 // Body slots from this one on are known to be empty.
@@ -124,41 +126,63 @@ sVSERepondu repondre(const char* tampon, int longueur, int idx) {
     return r;
 }
 
-int premierEnregistrement(sExecution& ctx, char* tampon, int longueur, int visu, const char* vue) {
+sVerdict arret(const char* message) {
+    sVerdict v;
+    v.issue = sVerdict::Issue::arret;
+    v.nbErreur = -2;
+    v.message = message;
+    return v;
+}
+
+sVerdict premierEnregistrement(sMoteur& m, const char* tampon, int longueur, int visu, const char* vue) {
     const char* typeVSE = valEnteteVSE[E6].valeur;
-    if (!vaut(typeVSE, "FICH")) {
-        echouer(ctx, message::IG011);
-        return -2;
-    }
+    if (!vaut(typeVSE, "FICH")) return arret(message::IG011);
 
     const Tables& t = tables();
-    ctx.errFich = verifier(ctx, t.entete, visu, ctx.nbErreur, valEnteteVSE, nullptr, "E");
+    m.errFich = verifier(m, t.entete, visu, m.nbErreur, valEnteteVSE, nullptr, "E");
     couperCorps(t.fich, visu, vue, longueur);
-    if (vaut(valCorpsVSE[C1].valeur, "                ")) {
-        echouer(ctx, message::I099);
-        return -2;
-    }
-    if (ctx.errFich <= 9) {
-        ctx.errFich = verifier(ctx, t.fich, visu, ctx.errFich, valCorpsVSE, nullptr, "C");
-        if (ctx.errFich <= 9) ctx.errFich = verifier(ctx, t.fin, visu, ctx.errFich, valFinVSE, nullptr, "F");
+    if (vaut(valCorpsVSE[C1].valeur, "                ")) return arret(message::I099);
+    if (m.errFich <= 9) {
+        m.errFich = verifier(m, t.fich, visu, m.errFich, valCorpsVSE, nullptr, "C");
+        if (m.errFich <= 9) m.errFich = verifier(m, t.fin, visu, m.errFich, valFinVSE, nullptr, "F");
     }
     std::memcpy(valFichEnteteVSE, valEnteteVSE, sizeof valFichEnteteVSE);
     std::memcpy(valFichCorpsVSE, valCorpsVSE, sizeof valFichCorpsVSE);
-    std::memcpy(valFichFinVSE, valFinVSE, sizeof valFichFinVSE);
-    std::memcpy(ctx.codeFichErreur, ctx.codeErreur, sizeof ctx.codeFichErreur);
-    std::memcpy(ctx.tamponFich, tampon, static_cast<size_t>(longueur));
-    ctx.longueurFich = longueur;
-    ctx.fichTraite = true;
+    std::memcpy(m.codeFichErreur, m.codeErreur, sizeof m.codeFichErreur);
+    std::memcpy(m.tamponFich, tampon, static_cast<size_t>(longueur));
+    m.longueurFich = longueur;
+    m.fichTraite = true;
 
-    ctx.nbErreur = ctx.errFich;
-    copierDebut(valEnteteVSE[E3].valeur, 8, ctx.sauvEmetteur);
-    copierDebut(valEnteteVSE[E4].valeur, 8, ctx.sauvRecepteur);
+    m.nbErreur = m.errFich;
+    copierDebut(valEnteteVSE[E3].valeur, 8, m.sauvEmetteur);
+    copierDebut(valEnteteVSE[E4].valeur, 8, m.sauvRecepteur);
     if (dependanceVSE() == 1) {
-        copierDebut(typeVSE, 4, ctx.sauvCodeVSE);
-        copierDebut(valEnteteVSE[E5].valeur, 3, ctx.sauvTypeVSE);
-        ctx.sauvCodeVSEerr = 0;
+        copierDebut(typeVSE, 4, m.sauvCodeVSE);
+        copierDebut(valEnteteVSE[E5].valeur, 3, m.sauvTypeVSE);
+        m.sauvCodeVSEerr = 0;
     }
-    return ctx.nbErreur;
+    sVerdict v;
+    v.issue = sVerdict::Issue::fich;
+    v.nbErreur = m.nbErreur;
+    return v;
+}
+
+// Decimal number of a count field: leading blanks skipped, reading stops at
+// the first non-digit; blanks alone read as 0.
+int lireNombre(const char* texte) {
+    while (*texte == ' ') ++texte;
+    int valeur = 0;
+    for (; *texte >= '0' && *texte <= '9'; ++texte) {
+        if (valeur < 100000000) valeur = valeur * 10 + (*texte - '0');
+    }
+    return valeur;
+}
+
+// An error-free EXP1 or EGET creation is pending: the record that follows
+// it must be its partner creation with the same link.
+bool appariementOuvert(const sMoteur& m) {
+    return vaut(m.sauvTypeVSE, "CRE") && m.sauvCodeVSEerr == 0 &&
+           (vaut(m.sauvCodeVSE, "EXP1") || vaut(m.sauvCodeVSE, "EGET"));
 }
 
 }  // namespace
@@ -167,18 +191,20 @@ int regleStatut(const char* variante, const char* emetteur, const char* typeVSE,
     if (vaut(typeVSE, "ERRE")) return 0;
     if (vaut(variante, "TELVAROS  ")) {
         if (!vaut(statut, "xx")) return 0;
-        return estPartenaireNational(emetteur) ? 64 : 51;
+        return estPartenaireNational(emetteur) ? erreur::STATUT_PARTENAIRE : erreur::STATUT;
     }
-    if (vaut(variante, "TELVAROSD ")) return vaut(statut, "  ") || vaut(statut, "10") ? 0 : 806;
+    if (vaut(variante, "TELVAROSD ")) return vaut(statut, "  ") || vaut(statut, "10") ? 0 : erreur::STATUT_DEPARTEMENT;
     if (vaut(variante, "TELVAROSL ")) {
-        if (estPartenaireNational(emetteur)) return vaut(statut, "20") ? 0 : 64;
-        return vaut(statut, "  ") || vaut(statut, "10") ? 0 : 806;
+        if (estPartenaireNational(emetteur)) return vaut(statut, "20") ? 0 : erreur::STATUT_PARTENAIRE;
+        return vaut(statut, "  ") || vaut(statut, "10") ? 0 : erreur::STATUT_DEPARTEMENT;
     }
-    if (vaut(variante, "TELVAROSPF")) return vaut(statut, "10") || vaut(typeVSE, "ABAT") ? 0 : 807;
+    if (vaut(variante, "TELVAROSPF")) {
+        return vaut(statut, "10") || vaut(typeVSE, "ABAT") ? 0 : erreur::STATUT_POINT_FOCAL;
+    }
     return 0;
 }
 
-int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombreDeVSE, int formatDuFichier) {
+sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombreDeVSE) {
     // The record as the checks see it is cut from xdebug itself.
     const char* const vue = xdebug;
     preparerVue(tampon, longueur, xdebug);
@@ -187,65 +213,66 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
         std::fwrite(tampon, 1, static_cast<size_t>(longueur), stdout);
         std::fputs("|\n", stdout);
     }
-    std::memset(ctx.codeErreur, 0, 10 * sizeof ctx.codeErreur[0]);
+    std::memset(m.codeErreur, 0, 10 * sizeof m.codeErreur[0]);
     const Tables& t = tables();
     couper(t.entete, visu, vue, longueur, valEnteteVSE);
     couper(t.fin, visu, vue, longueur, valFinVSE);
 
-    if (nombreDeVSE == 1) return premierEnregistrement(ctx, tampon, longueur, visu, vue);
+    if (nombreDeVSE == 1) return premierEnregistrement(m, tampon, longueur, visu, vue);
 
     const char* typeVSE = valEnteteVSE[E6].valeur;
     const char* action = valEnteteVSE[E5].valeur;
-    const char* emetteur = ctx.sauvEmetteur;
-    const char* recepteur = ctx.sauvRecepteur;
-    int n = ctx.nbErreur;
+    const char* emetteur = m.sauvEmetteur;
+    const char* recepteur = m.sauvRecepteur;
+    int n = m.nbErreur;
     auto ajouter = [&](int numero) {
-        if (n <= 9) ctx.codeErreur[n++] = numero;
+        if (n <= 9) m.codeErreur[n++] = numero;
     };
 
     // Partner rules, on the emitter and receiver of the FICH record.
-    if (vaut(VARIANTE, "TELVAROS  ") && coherenceEmetteur(emetteur, valEnteteVSE[E8].valeur) == 0) ajouter(135);
+    if (vaut(VARIANTE, "TELVAROS  ") && coherenceEmetteur(emetteur, valEnteteVSE[E8].valeur) == 0) {
+        ajouter(erreur::EMETTEUR_ETABLISSEMENT);
+    }
     const bool demandeInfo = vaut(typeVSE, "INFO") && vaut(action, "DEM");
     if (demandeInfo) {
-        if (!vaut(emetteur, "NORM02  ") && !vaut(emetteur, "PFOC01  ")) ajouter(110);
-        if (!vaut(recepteur, "031BDN  ")) ajouter(85);
+        if (!vaut(emetteur, "NORM02  ") && !vaut(emetteur, "PFOC01  ")) ajouter(erreur::EMETTEUR_NON_HABILITE);
+        if (!vaut(recepteur, "031BDN  ")) ajouter(erreur::RECEPTEUR_INFO);
     }
     if (vaut(typeVSE, "ABAT")) {
         if (vaut(emetteur, "NORM01  ")) {
-            if (!vaut(valEnteteVSE[E8].valeur, "NORMABEV")) ajouter(129);
+            if (!vaut(valEnteteVSE[E8].valeur, "NORMABEV")) ajouter(erreur::ETABLISSEMENT_ABATTAGE);
         } else if (!commencePar(emetteur, "OFFICE") && !commencePar(emetteur, "ONICAB")) {
-            ajouter(110);
+            ajouter(erreur::EMETTEUR_NON_HABILITE);
         }
     }
     if (vaut(recepteur, "031BDN  ")) {
         const bool abatAdmis =
             vaut(typeVSE, "ABAT") && (vaut(action, "CRE") || vaut(action, "MOD") || vaut(action, "INV"));
         if (vaut(emetteur, "PFOC01  ")) {
-            if (!demandeInfo) ajouter(111);
+            if (!demandeInfo) ajouter(erreur::NON_ADMIS_CENTRAL);
         } else if (vaut(emetteur, "NORM01  ") || vaut(emetteur, "NORM02  ")) {
-            if (!demandeInfo && !abatAdmis) ajouter(111);
+            if (!demandeInfo && !abatAdmis) ajouter(erreur::NON_ADMIS_CENTRAL);
         }
     }
-    if (vaut(typeVSE, "FICH")) ajouter(109);
+    if (vaut(typeVSE, "FICH")) ajouter(erreur::FICH_REPETE);
 
     int idx = ERR_AIGUILLAGE;
-    ctx.err_aux = 0;
     if (n <= 9) {
-        n = verifier(ctx, t.entete, visu, n, valEnteteVSE, nullptr, "E");
+        n = verifier(m, t.entete, visu, n, valEnteteVSE, nullptr, "E");
         idx = chercherAiguillage(typeVSE);
         if (tAiguillage[idx].code != -1) {
             const TableCompilee& corps = t.corps[static_cast<size_t>(idx)];
             couperCorps(corps, visu, vue, longueur);
-            n = verifier(ctx, corps, visu, n, valCorpsVSE, action, "C");
+            n = verifier(m, corps, visu, n, valCorpsVSE, action, "C");
             // The processing status: body columns 77 to 78 in every type but ERRE.
             char statut[3];
             colonnes(vue, longueur, 77, 78, statut);
-            ctx.err_aux = regleStatut(VARIANTE, emetteur, typeVSE, statut);
-            if (ctx.err_aux > 0) ajouter(ctx.err_aux);
-            if (n <= 9) n = verifier(ctx, t.fin, visu, n, valFinVSE, nullptr, "F");
+            const int refusStatut = regleStatut(VARIANTE, emetteur, typeVSE, statut);
+            if (refusStatut > 0) ajouter(refusStatut);
+            if (n <= 9) n = verifier(m, t.fin, visu, n, valFinVSE, nullptr, "F");
         }
     }
-    ctx.nbErreur = n;
+    m.nbErreur = n;
 
     // The link of a pairing: body columns 65 to 76 (blank when the type is unknown).
     char lien[13];
@@ -258,40 +285,50 @@ int traitement(sExecution& ctx, char* tampon, int longueur, int visu, int nombre
         colonnes(vue, longueur, 65, 76, lien);
     }
 
+    sVerdict v;
+    v.nbErreur = n;
     if (n == 0) {
-        faireFinDeLigne(ctx.fp_emis, formatDuFichier);
         if (!(vaut(typeVSE, "ERRE") && vaut(action, "ECQ"))) {
             tampon[76] = telvarosRES();
             tampon[77] = '0';
         }
-        ctx.fp_emis.ecrire(tampon, static_cast<size_t>(longueur));
+        v.issue = sVerdict::Issue::accepte;
+        v.octets = tampon;
+        v.longueur = longueur;
     } else {
-        faireFinDeLigne(ctx.fp_erre, formatDuFichier);
-        faireVSEERR(ctx, repondre(tampon, longueur, idx), n, ctx.codeErreur);
+        v.issue = sVerdict::Issue::refuse;
+        v.codes = m.codeErreur;
+        v.repondu = repondre(tampon, longueur, idx);
     }
 
     // Pairing: an error-free EXP1 or EGET creation must be followed by its
     // EXP2 or RATA creation with the same link.
-    ctx.existDependanceVSEerr = 0;
-    if (dependanceVSE() == 1) {
-        if (vaut(ctx.sauvTypeVSE, "CRE") && ctx.sauvCodeVSEerr == 0 &&
-            (vaut(ctx.sauvCodeVSE, "EXP1") || vaut(ctx.sauvCodeVSE, "EGET"))) {
-            const char* partenaire = vaut(ctx.sauvCodeVSE, "EXP1") ? "EXP2" : "RATA";
-            if (!(egal(typeVSE, partenaire) && vaut(action, "CRE") && egal(lien, ctx.sauvLienVSE))) {
-                faireFinDeLigne(ctx.fp_erre, formatDuFichier);
-                ctx.fp_erre.ecrire(ctx.sauvTamponVSE, LONGUEUR_VSE);
-                ctx.existDependanceVSEerr = 1;
-            }
-        }
+    if (dependanceVSE() == 1 && appariementOuvert(m)) {
+        const char* partenaire = vaut(m.sauvCodeVSE, "EXP1") ? "EXP2" : "RATA";
+        v.appariementDu = !(egal(typeVSE, partenaire) && vaut(action, "CRE") && egal(lien, m.sauvLienVSE));
     }
 
-    ctx.sauvCodeVSEerr = ctx.nbErreur;
-    copierDebut(typeVSE, 4, ctx.sauvCodeVSE);
-    copierDebut(action, 3, ctx.sauvTypeVSE);
-    if (dependanceVSE() == 1 && ctx.nbErreur == 0 && vaut(action, "CRE") &&
+    m.sauvCodeVSEerr = m.nbErreur;
+    copierDebut(typeVSE, 4, m.sauvCodeVSE);
+    copierDebut(action, 3, m.sauvTypeVSE);
+    if (dependanceVSE() == 1 && m.nbErreur == 0 && vaut(action, "CRE") &&
         (vaut(typeVSE, "EXP1") || vaut(typeVSE, "EGET"))) {
-        copierDebut(lien, 12, ctx.sauvLienVSE);
-        faireTamponVSEERR(ctx, vaut(typeVSE, "EXP1") ? 105 : 138, repondre(tampon, longueur, idx));
+        copierDebut(lien, 12, m.sauvLienVSE);
+        v.appariementPrepare = vaut(typeVSE, "EXP1") ? erreur::EXP2_MANQUANTE : erreur::RATA_MANQUANTE;
+        v.repondu = repondre(tampon, longueur, idx);
     }
-    return ctx.nbErreur;
+    return v;
+}
+
+sCloture cloture(sMoteur& m, int nombre) {
+    sCloture c;
+    c.appariementDu = dependanceVSE() == 1 && appariementOuvert(m);
+    if (lireNombre(valFichCorpsVSE[C3].valeur) != nombre) {
+        if (m.errFich <= 9) {
+            m.codeFichErreur[m.errFich] = erreur::NOMBRE_ANNONCE;
+            c.fichEnErreur = m.errFich == 0;
+        }
+        ++m.errFich;
+    }
+    return c;
 }

@@ -38,10 +38,10 @@ int signalerDefautLigne(int& drapeau, int valeurDrapeau, int visu, const char* t
 }
 
 // Record-level faults first, in this order.
-int signalerDefautsLigne(sExecution& ctx, int visu, int n) {
-    n = signalerDefautLigne(ctx.codCaract, 1, visu, "VSE  cars non autorisés \n", 106, ctx.codeErreur, n);
-    n = signalerDefautLigne(ctx.codLong, 1, visu, "VSE trop long \n", 107, ctx.codeErreur, n);
-    return signalerDefautLigne(ctx.codLong, 2, visu, "VSE trop court \n", 108, ctx.codeErreur, n);
+int signalerDefautsLigne(sMoteur& m, int visu, int n) {
+    n = signalerDefautLigne(m.codCaract, 1, visu, "VSE  cars non autorisés \n", erreur::CARACTERES, m.codeErreur, n);
+    n = signalerDefautLigne(m.codLong, 1, visu, "VSE trop long \n", erreur::TROP_LONG, m.codeErreur, n);
+    return signalerDefautLigne(m.codLong, 2, visu, "VSE trop court \n", erreur::TROP_COURT, m.codeErreur, n);
 }
 
 // Copies the field at 0-based column debut of a record of longueur
@@ -80,46 +80,6 @@ int getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longu
     return k;
 }
 
-int verifChamps(sExecution& ctx, int visu, int nbErreurPassee, const sCorps* pChamps, int lpChamps,
-                valeurVSE* valChampsVSE, const char* valE5, const char* premLettre) {
-    int n = signalerDefautsLigne(ctx, visu, nbErreurPassee);
-    if (lpChamps <= 0) return n;
-
-    int* codeErreur = ctx.codeErreur;
-    const int colonne = valE5 != nullptr ? colonneObligation(valE5) : 0;
-    int i = -1;
-    for (int r = 0; r < lpChamps; ++r) {
-        const sCorps& regle = pChamps[r];
-        if (visu == dgVisu) std::printf("champ: %d  ", regle.numChamp + 1);
-        if (regle.debut != 0) ++i;
-        if (n > 9 || regle.pfVerif == nullptr) continue;
-        char* valeur = valChampsVSE[i].valeur;
-        if (valE5 != nullptr) {
-            const int code = colonne >= 0 ? regle.*kColonnes[colonne] : -1;
-            if (code == 1) {
-                if (visu == dgVisu) std::printf("verif ignoree! '%s'\n", valeur);
-                continue;
-            }
-            if (code != 0) {
-                if (visu == dgVisu) {
-                    std::printf("verifOblg = [%d]\n", code);
-                } else if (visu == infVisu) {
-                    std::printf("%s%i.%i;", premLettre, i + 1, 86);
-                }
-                codeErreur[n++] = 86;
-                continue;
-            }
-        }
-        if (visu == dgVisu) std::printf("'%s'\n", valeur);
-        if (regle.pfVerif(regle.dependance, valeur, regle.sverif, *regle.plenSverif) == 0) {
-            if (visu == dgVisu) std::printf("! erreurChamp sur [%s]\n", valeur);
-            if (visu == infVisu) std::printf("%s%i.%i;", premLettre, i + 1, regle.noErr);
-            codeErreur[n++] = regle.noErr;
-        }
-    }
-    return n;
-}
-
 bool colonnesDuSlot(const sCorps* tCorps, int lCorps, int slot, int* debut, int* fin) {
     int k = 0;
     for (int i = 0; i < lCorps; ++i) {
@@ -145,20 +105,32 @@ TableCompilee::TableCompilee(const sCorps* tCorps, int lCorps) : regles_(tCorps)
         for (int r = 0; r < lCorps; ++r) {
             const sCorps& regle = tCorps[r];
             if (regle.debut != 0) ++slot;
-            if (regle.pfVerif == nullptr) continue;
-            int code = 0;
-            if (plan == PLAN_ACTION_INCONNUE) {
-                code = -1;
-            } else if (plan != PLAN_SANS_OBLIGATION) {
-                code = regle.*kColonnes[plan];
+            Etape etape{nullptr, nullptr, nullptr, nullptr, 0, erreur::OBLIGATION, slot, Genre::sansCheck, 0,
+                        regle.numChamp};
+            if (regle.pfVerif != nullptr) {
+                int code = 0;
+                if (plan == PLAN_ACTION_INCONNUE) {
+                    code = -1;
+                } else if (plan != PLAN_SANS_OBLIGATION) {
+                    code = regle.*kColonnes[plan];
+                }
+                etape.code = code;
+                if (code == 1) {
+                    etape.genre = Genre::ignoree;
+                } else if (code != 0) {
+                    etape.genre = Genre::interdite;
+                } else {
+                    etape.genre = Genre::controle;
+                    etape.verif = regle.pfVerif;
+                    etape.dependance = regle.dependance;
+                    etape.sverif = regle.sverif;
+                    etape.lenSverif = *regle.plenSverif;
+                    etape.noErr = regle.noErr;
+                    if (regle.pfVerif == fVerifValAut) etape.index = indexDeTable(regle.sverif, *regle.plenSverif);
+                }
+                if (etape.genre != Genre::ignoree) plans_[plan].push_back(etape);
             }
-            if (code == 1) continue;
-            Etape etape{nullptr, nullptr, nullptr, nullptr, 0, 86, slot};
-            if (code == 0) {
-                etape = {nullptr, regle.pfVerif, regle.dependance, regle.sverif, *regle.plenSverif, regle.noErr, slot};
-                if (regle.pfVerif == fVerifValAut) etape.index = indexDeTable(regle.sverif, *regle.plenSverif);
-            }
-            plans_[plan].push_back(etape);
+            plansTraces_[plan].push_back(etape);
         }
     }
 }
@@ -183,25 +155,107 @@ int TableCompilee::couper(const char* vue, int longueur, valeurVSE* tValVSE) con
     return static_cast<int>(coupes_.size());
 }
 
-int TableCompilee::verifier(sExecution& ctx, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5) const {
-    int n = signalerDefautsLigne(ctx, noVisu, nbErreurPassee);
-    if (nombre_ <= 0) return n;
-    int plan = PLAN_SANS_OBLIGATION;
-    if (valE5 != nullptr) {
-        plan = colonneObligation(valE5);
-        if (plan < 0) plan = PLAN_ACTION_INCONNUE;
+int TableCompilee::plan(const char* valE5) {
+    if (valE5 == nullptr) return PLAN_SANS_OBLIGATION;
+    const int colonne = colonneObligation(valE5);
+    return colonne < 0 ? PLAN_ACTION_INCONNUE : colonne;
+}
+
+namespace {
+
+// The observer of a run without a trace: reports nothing, and makes the walk
+// stop at the tenth error.
+struct SansTrace {
+    static constexpr bool TOUTES_LES_REGLES = false;
+    static constexpr int visu = noVisu;
+    void regle(const TableCompilee::Etape&) {}
+    void ignoree(const char*) {}
+    void interdite(const TableCompilee::Etape&) {}
+    void controle(const char*) {}
+    void refusee(const TableCompilee::Etape&, const char*) {}
+};
+
+// The observer of the -i (infVisu) and -d (dgVisu) traces: visits every rule,
+// even past the tenth error, and prints what the walk does with it.
+struct Trace {
+    static constexpr bool TOUTES_LES_REGLES = true;
+    int visu;
+    const char* zone;
+
+    void regle(const TableCompilee::Etape& e) {
+        if (visu == dgVisu) std::printf("champ: %d  ", e.numChamp + 1);
     }
-    for (const Etape& etape : plans_[plan]) {
-        if (n > 9) break;
+    void ignoree(const char* valeur) {
+        if (visu == dgVisu) std::printf("verif ignoree! '%s'\n", valeur);
+    }
+    void interdite(const TableCompilee::Etape& e) {
+        if (visu == dgVisu) {
+            std::printf("verifOblg = [%d]\n", e.code);
+        } else if (visu == infVisu) {
+            std::printf("%s%i.%i;", zone, e.slot + 1, erreur::OBLIGATION);
+        }
+    }
+    void controle(const char* valeur) {
+        if (visu == dgVisu) std::printf("'%s'\n", valeur);
+    }
+    void refusee(const TableCompilee::Etape& e, const char* valeur) {
+        if (visu == dgVisu) std::printf("! erreurChamp sur [%s]\n", valeur);
+        if (visu == infVisu) std::printf("%s%i.%i;", zone, e.slot + 1, e.noErr);
+    }
+};
+
+}  // namespace
+
+// Inlined into each verifier: the run without a trace keeps the loop of its
+// plan free of calls it does not need.
+template <class Observateur>
+[[gnu::always_inline]] inline int TableCompilee::parcourir(const std::vector<Etape>& etapes, sMoteur& m, int n,
+                                                           valeurVSE* valChampsVSE,
+                                                           Observateur& observateur) const {
+    n = signalerDefautsLigne(m, observateur.visu, n);
+    if (nombre_ <= 0) return n;
+    for (const Etape& etape : etapes) {
+        observateur.regle(etape);
+        if (n > 9) {
+            if constexpr (Observateur::TOUTES_LES_REGLES) {
+                continue;
+            } else {
+                break;
+            }
+        }
+        if constexpr (Observateur::TOUTES_LES_REGLES) {
+            if (etape.genre == Genre::sansCheck) continue;
+            if (etape.genre == Genre::ignoree) {
+                observateur.ignoree(valChampsVSE[etape.slot].valeur);
+                continue;
+            }
+        }
         if (etape.verif == nullptr) {
-            ctx.codeErreur[n++] = 86;
+            observateur.interdite(etape);
+            m.codeErreur[n++] = erreur::OBLIGATION;
             continue;
         }
         char* const valeur = valChampsVSE[etape.slot].valeur;
+        observateur.controle(valeur);
         const bool accepte = etape.index != nullptr
                                  ? etape.index->contient(valeur)
                                  : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;
-        if (!accepte) ctx.codeErreur[n++] = etape.noErr;
+        if (!accepte) {
+            observateur.refusee(etape, valeur);
+            m.codeErreur[n++] = etape.noErr;
+        }
     }
     return n;
+}
+
+int TableCompilee::verifier(sMoteur& m, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5) const {
+    SansTrace observateur;
+    return parcourir(plans_[plan(valE5)], m, nbErreurPassee, valChampsVSE, observateur);
+}
+
+int TableCompilee::verifier(sMoteur& m, int visu, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5,
+                            const char* premLettre) const {
+    if (visu == noVisu) return verifier(m, nbErreurPassee, valChampsVSE, valE5);
+    Trace observateur{visu, premLettre};
+    return parcourir(plansTraces_[plan(valE5)], m, nbErreurPassee, valChampsVSE, observateur);
 }

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "driver/execution.h"
+#include "engine/moteur.h"
 #include "model/modele.h"
 
 class IndexValeurs;
@@ -27,24 +27,17 @@ void preparerVue(const char* ligne, int longueur, char* vue);
 int getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longueur, valeurVSE* tValVSE,
                  int visu);
 
-// Runs the rules of a table over its slots and appends the error numbers to
-// ctx.codeErreur, from nbErreurPassee on, at most 10 in all; returns the new
-// count. valE5 is the record's action code, or null to run every check
-// without consulting the obligation columns (header, trailer, FICH body).
-// premLettre tags the zone in the -i trace ("E", "C" or "F").
-int verifChamps(sExecution& ctx, int visu, int nbErreurPassee, const sCorps* pChamps, int lpChamps,
-                valeurVSE* valChampsVSE, const char* valE5, const char* premLettre);
-
 // Columns of the field held in slot `slot` of a rule table; false when the
 // table cuts no such slot.
 bool colonnesDuSlot(const sCorps* tCorps, int lCorps, int slot, int* debut, int* fin);
 
 // A rule table compiled once for the record loop: the columns of its slots,
 // and for each action code the rules that run, in table order, each with its
-// slot and the count of its allowed-value table read once. Cutting and
-// checking with it give exactly the slots and errors of getvseChamps and
-// verifChamps in noVisu mode, without walking the rules that do nothing for
-// the record's action. The rule table must outlive it.
+// slot and the count of its allowed-value table read once. Checking walks
+// only the rules that do something for the record's action; the -i and -d
+// traces walk every rule of the same plans through an observer that prints
+// them, which a run without a trace does not instantiate. The rule table must
+// outlive it.
 class TableCompilee {
 public:
     TableCompilee(const sCorps* tCorps, int lCorps);
@@ -60,34 +53,62 @@ public:
     // LONGUEUR_VSE + MARGE_VUE bytes) into tValVSE, without the copy into
     // xdebug and the trace. Slot bytes past the NUL are left undefined.
     int couper(const char* vue, int longueur, valeurVSE* tValVSE) const;
-    // verifChamps with visu noVisu.
-    int verifier(sExecution& ctx, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5) const;
 
-private:
-    struct Coupe {
-        int debut;  // 0-based
-        int largeur;
+    // Runs the rules over their slots and appends the error numbers to
+    // m.codeErreur, from nbErreurPassee on, at most 10 in all; returns the new
+    // count. The line faults (m.codLong, m.codCaract) come first, as errors
+    // 106 to 108, each cleared once recorded. valE5 is the record's action
+    // code, or null to run every check without consulting the obligation
+    // columns (header, trailer, FICH body).
+    int verifier(sMoteur& m, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5) const;
+    // The same with the console trace of `visu` (infVisu: the line faults and
+    // each error as zone letter, slot, error number; dgVisu: every rule,
+    // decoded); premLettre is the zone letter ("E", "C" or "F").
+    int verifier(sMoteur& m, int visu, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5,
+                 const char* premLettre) const;
+
+    // A step of a plan. In the plans of a run without a trace, every step
+    // runs: a null check records error 86 without running. The traced plans
+    // hold every rule of the table.
+    enum class Genre {
+        controle,   // the check runs
+        interdite,  // error 86 without running (obligation code other than 0 and 1)
+        ignoree,    // obligation code 1: skipped (traced plans only)
+        sansCheck,  // the rule only cuts its field (traced plans only)
     };
-    // A rule that runs; a null check records error 86 without running. A
-    // list check (fVerifValAut) on an indexed table asks the index directly.
     struct Etape {
-        const IndexValeurs* index;
+        const IndexValeurs* index;  // a list check (fVerifValAut) on an indexed table asks it directly
         pfVerif_t verif;
         const char* dependance;
         const void* sverif;
         int lenSverif;
         int noErr;
         int slot;
+        Genre genre;
+        int code;      // the obligation code that applied (-1: the action selects no column)
+        int numChamp;
+    };
+
+private:
+    struct Coupe {
+        int debut;  // 0-based
+        int largeur;
     };
     // Plans by obligation column (0 to 4, see colonneObligation), then for
     // an action code of none (every check records 86) and for a null valE5
     // (every check runs).
     static constexpr int PLAN_ACTION_INCONNUE = 5;
     static constexpr int PLAN_SANS_OBLIGATION = 6;
+    static int plan(const char* valE5);
+
+    template <class Observateur>
+    int parcourir(const std::vector<Etape>& etapes, sMoteur& m, int n, valeurVSE* valChampsVSE,
+                  Observateur& observateur) const;
 
     const sCorps* regles_;
     int nombre_;
     std::vector<Coupe> coupes_;
     bool coupesDansLeVSE_ = true;  // every field lies within the 256 columns
     std::vector<Etape> plans_[7];
+    std::vector<Etape> plansTraces_[7];
 };

@@ -8,7 +8,6 @@ valeurVSE valCorpsVSE[NB_CORPS];
 valeurVSE valFinVSE[NB_FIN];
 valeurVSE valFichEnteteVSE[NB_ENTETE];
 valeurVSE valFichCorpsVSE[NB_CORPS_FICH];
-valeurVSE valFichFinVSE[NB_FIN];
 
 char xdebug[4096];
 
@@ -22,7 +21,6 @@ void effacerModele() {
     std::memset(valFinVSE, 0, sizeof valFinVSE);
     std::memset(valFichEnteteVSE, 0, sizeof valFichEnteteVSE);
     std::memset(valFichCorpsVSE, 0, sizeof valFichCorpsVSE);
-    std::memset(valFichFinVSE, 0, sizeof valFichFinVSE);
     std::memset(xdebug, 0, sizeof xdebug);
     std::memset(&cp, 0, sizeof cp);
 }

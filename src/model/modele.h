@@ -1,5 +1,7 @@
-// Record model: value slots, field rules, record-type entries and the
-// enumerations that index them, plus the build-time settings.
+// The model layer: the record model (value slots, field rules, record-type
+// entries and the enumerations that index them), the build-time settings and
+// the messages of the fatal errors (messages.h). Every layer above uses it;
+// it may use src/reference only.
 //
 // A VSE is one line of 256 characters: header in columns 1 to 62, body in
 // 63 to 230, trailer in 231 to 256. A rule table cuts a record into value
@@ -100,7 +102,6 @@ extern valeurVSE valCorpsVSE[NB_CORPS];
 extern valeurVSE valFinVSE[NB_FIN];
 extern valeurVSE valFichEnteteVSE[NB_ENTETE];
 extern valeurVSE valFichCorpsVSE[NB_CORPS_FICH];
-extern valeurVSE valFichFinVSE[NB_FIN];
 
 // Text of the current record, as the checks see it (NUL bytes of the line
 // stand as an ordinary non-printable character), NUL-terminated.

@@ -1,5 +1,8 @@
-// Body rule tables of the record types, one file per type, and the body
-// table of the file-header record FICH.
+// The records layer: the body rule table of every record type, one file per
+// type with the checks of its own, the body table of the file-header record
+// FICH, and the switch table tAiguillage (aiguillage.cpp), which is the list
+// of types. It may use src/checks, src/model and src/reference, never
+// src/engine or src/driver.
 #pragma once
 
 #include "model/modele.h"

@@ -1,3 +1,6 @@
+// The reference layer, at the bottom of the stack: the allowed-value
+// tables, and nothing else; it includes nothing of src/.
+//
 // Allowed-value tables: every list of values that a field rule or a check
 // compares against. Each table is a constant array of strings with a separate
 // count named Len followed by the table's name; entries keep the exact width of

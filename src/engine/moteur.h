@@ -1,0 +1,60 @@
+// The engine: cuts a record into its value slots, runs the header, body and
+// trailer rules, the partner rules, the processing status rule and the
+// pairing of creations, and says what became of the record. It keeps the
+// state that record processing carries from one record to the next (this
+// file), and writes no file: the driver turns its verdicts into output
+// records. It may use src/records, src/checks, src/model and src/reference,
+// never src/driver.
+#pragma once
+
+#include "model/modele.h"
+
+// Error numbers that the engine records itself, not through a rule table.
+namespace erreur {
+inline constexpr int RECEPTEUR_INFO = 85;            // information request not addressed to the central receiver
+inline constexpr int OBLIGATION = 86;                // field not admitted for the action, or action selecting no column
+inline constexpr int NOMBRE_ANNONCE = 100;           // FICH announced another record count
+inline constexpr int EXP2_MANQUANTE = 105;           // accepted EXP1 creation not followed by its EXP2 creation
+inline constexpr int CARACTERES = 106;               // byte outside 32..126 in the line
+inline constexpr int TROP_LONG = 107;
+inline constexpr int TROP_COURT = 108;
+inline constexpr int FICH_REPETE = 109;              // a FICH record after the first line
+inline constexpr int EMETTEUR_NON_HABILITE = 110;    // emitter not entitled to INFO requests or ABAT records
+inline constexpr int NON_ADMIS_CENTRAL = 111;        // type and action not admitted towards the central receiver
+inline constexpr int ETABLISSEMENT_ABATTAGE = 129;   // ABAT from NORM01 whose establishment is not NORMABEV
+inline constexpr int EMETTEUR_ETABLISSEMENT = 135;   // emitter and establishment incoherent
+inline constexpr int RATA_MANQUANTE = 138;           // accepted EGET creation not followed by its RATA creation
+// Processing status not admitted, by build variant.
+inline constexpr int STATUT = 51;
+inline constexpr int STATUT_PARTENAIRE = 64;
+inline constexpr int STATUT_DEPARTEMENT = 806;
+inline constexpr int STATUT_POINT_FOCAL = 807;
+}  // namespace erreur
+
+// Engine state of one run: the current record's line faults and error
+// numbers, the FICH record's errors and bytes, and what the pairing of
+// creations remembers of the previous record.
+struct sMoteur {
+    // Line faults of the current record, set by the reader; cleared once
+    // recorded as errors 106 to 108.
+    int codLong = 0;            // 0 right length, 1 too long, 2 too short
+    int codCaract = 0;          // 1 when the line holds a byte outside 32..126
+
+    int codeErreur[11] = {};    // error numbers of the current record (10 used)
+    int nbErreur = 0;           // error count of the current record
+    int errFich = 0;            // error count of the FICH record
+    int codeFichErreur[11] = {};
+    bool fichTraite = false;    // the FICH record has been processed
+
+    // Partners of the file, and the pairing of creations.
+    char sauvEmetteur[9] = {};  // E3 of the FICH record
+    char sauvRecepteur[9] = {}; // E4 of the FICH record
+    char sauvCodeVSE[5] = {};   // E6 of the previous record
+    char sauvTypeVSE[4] = {};   // E5 of the previous record
+    int sauvCodeVSEerr = 0;     // error count of the previous record
+    char sauvLienVSE[13] = {};  // C2 of a pending EXP1 or EGET creation
+
+    // The FICH record as read, echoed in the summary records and error records.
+    char tamponFich[LONGUEUR_VSE] = {};
+    int longueurFich = 0;
+};
