@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -97,6 +98,38 @@ Vse exp2(const std::string& lien) {
     v.colonnes(97, "FR").colonnes(99, "01234567    ");
     v.colonnes(141, "15062024").colonnes(149, "15062024");
     return v;
+}
+
+Vse vide(const std::string& type, const std::string& action) {
+    Vse v;
+    v.e6 = type;
+    v.e5 = action;
+    return v;
+}
+
+Vse avec(Vse v, const std::vector<std::pair<int, std::string>>& champs) {
+    for (const auto& [colonne, valeur] : champs) v.colonnes(colonne, valeur);
+    return v;
+}
+
+std::string numero(size_t n, int largeur) {
+    char texte[32];
+    std::snprintf(texte, sizeof texte, "%0*zu", largeur, n);
+    return texte;
+}
+
+std::vector<int> codesErreur(const std::string& erre) {
+    std::vector<int> codes;
+    for (int c = 112; c + 4 <= 230; c += 5) {
+        const std::string groupe = col(erre, c, c + 4);
+        if (groupe == "     ") break;
+        if (groupe[0] != 'I' || groupe[4] != '1') {
+            codes.push_back(-1);
+            break;
+        }
+        codes.push_back(std::stoi(groupe.substr(1, 3)));
+    }
+    return codes;
 }
 
 Vse entrValide() {

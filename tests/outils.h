@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace essai {
@@ -38,6 +39,17 @@ struct Vse {
     // Writes `valeur` into the body at column `colonne` (63 to 230).
     Vse& colonnes(int colonne, const std::string& valeur);
 };
+
+// A record of a type and action whose header and trailer every rule accepts,
+// with a blank body.
+Vse vide(const std::string& type, const std::string& action);
+// v with the given body columns written: {column, value}, ...
+Vse avec(Vse v, const std::vector<std::pair<int, std::string>>& champs);
+// n in `largeur` digits, with leading zeros.
+std::string numero(size_t n, int largeur);
+// Error numbers of an ERRE error record: the groups "I%03d1" from column 112
+// on, up to the first blank group; -1 for a malformed group (and the end).
+std::vector<int> codesErreur(const std::string& erre);
 
 // The file-header record announcing `nombre` records.
 Vse fich(int nombre, const std::string& numeroFichier = "FIC0000000000001");

@@ -54,11 +54,6 @@ Vse abattage(const std::string& action = "CRE") {
 // is named by the provenance country and the office's country.
 Vse parOffice(Vse v) { return v.colonnes(124, "DE").colonnes(126, "OFFICEDE    ").colonnes(109, "FRDE    "); }
 
-Vse avec(Vse v, const std::vector<std::pair<int, std::string>>& champs) {
-    for (const auto& [colonne, valeur] : champs) v.colonnes(colonne, valeur);
-    return v;
-}
-
 struct Cas {
     std::string nom;
     Vse vse;

@@ -21,20 +21,6 @@ const std::string B8(8, ' ');
 const std::string B12(12, ' ');
 const std::string B30(30, ' ');
 
-// Header and trailer only: the body left blank but for the fields given. The
-// default header names establishment 001IPG (department 01) in E8.
-Vse vide(const std::string& type, const std::string& action) {
-    Vse v;
-    v.e6 = type;
-    v.e5 = action;
-    return v;
-}
-
-Vse avec(Vse v, const std::vector<std::pair<int, std::string>>& champs) {
-    for (const auto& [colonne, valeur] : champs) v.colonnes(colonne, valeur);
-    return v;
-}
-
 // A keeper of department 01 with its postal address; the title is one of
 // both lists, so that every action accepts it.
 Vse deteValide(const std::string& action = "CRE") {
@@ -103,12 +89,6 @@ struct Cas {
     std::vector<int> erreurs;     // empty: the record is accepted
     bool sansPartenaire = false;  // an accepted EXP1 creation answered by 105
 };
-
-std::string numero(size_t n, int largeur) {
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%0*zu", largeur, n);
-    return texte;
-}
 
 std::string numerosErreur(const std::vector<int>& erreurs) {
     std::string s;

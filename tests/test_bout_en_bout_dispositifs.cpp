@@ -24,15 +24,8 @@ const std::string B12(12, ' ');
 // 001IPG, department 01, marking codes 100000 to 104999) and the record date
 // 20 June 2024. Fields that an action does not check are filled all the same.
 
-Vse enTete(const std::string& type, const std::string& action) {
-    Vse v;
-    v.e6 = type;
-    v.e5 = action;
-    return v;
-}
-
 Vse numa(const std::string& action = "CRE") {
-    Vse v = enTete("NUMA", action);
+    Vse v = vide("NUMA", action);
     v.colonnes(63, "FR")               // C1, C2 the holding
         .colonnes(65, "01234567    ")
         .colonnes(77, "  ")            // C3 status
@@ -47,7 +40,7 @@ Vse numa(const std::string& action = "CRE") {
 }
 
 Vse rebo(const std::string& action = "CRE") {
-    Vse v = enTete("REBO", action);
+    Vse v = vide("REBO", action);
     v.colonnes(63, "FR")               // C1, C2 the bovine
         .colonnes(65, "0112345678  ")
         .colonnes(79, "15062024")      // C4 date of re-tagging
@@ -60,7 +53,7 @@ Vse rebo(const std::string& action = "CRE") {
 }
 
 Vse pico(const std::string& action = "CRE") {
-    Vse v = enTete("PICO", action);
+    Vse v = vide("PICO", action);
     v.colonnes(63, "FR")               // C1, C2 the holding
         .colonnes(65, "01234567    ")
         .colonnes(79, "FR")            // C4, C5 the first identifier
@@ -75,7 +68,7 @@ Vse pico(const std::string& action = "CRE") {
 }
 
 Vse groc(const std::string& action = "CRE") {
-    Vse v = enTete("GROC", action);
+    Vse v = vide("GROC", action);
     v.colonnes(63, "FR")               // C1, C2 the identifier
         .colonnes(65, "10000012345 ")
         .colonnes(79, "FR")            // C4, C5 the holding
@@ -90,7 +83,7 @@ Vse groc(const std::string& action = "CRE") {
 }
 
 Vse imoc(const std::string& action = "CRE") {
-    Vse v = enTete("IMOC", action);
+    Vse v = vide("IMOC", action);
     v.colonnes(63, "FR")               // C1, C2 the marking code
         .colonnes(65, "100000      ")
         .colonnes(79, "FR")            // C4, C5 the holding
@@ -101,18 +94,13 @@ Vse imoc(const std::string& action = "CRE") {
 }
 
 Vse raco(const std::string& action = "CRE") {
-    Vse v = enTete("RACO", action);
+    Vse v = vide("RACO", action);
     v.colonnes(63, "FR")               // C1, C2 the holding
         .colonnes(65, "01234567    ")
         .colonnes(79, "2023")          // C4 census year
         .colonnes(83, "EFOLAN")        // C5 census category
         .colonnes(89, "000123")        // C6 count
         .colonnes(95, "15012024");     // C7 date
-    return v;
-}
-
-Vse avec(Vse v, const std::vector<std::pair<int, std::string>>& champs) {
-    for (const auto& [colonne, valeur] : champs) v.colonnes(colonne, valeur);
     return v;
 }
 
@@ -219,9 +207,9 @@ TEST(BoutEnBoutDispositifs, ValidRecordsOfEveryAdmittedActionAreDelivered) {
             {"GROC CRE", groc("CRE"), ""},
             {"GROC CRE with a second date", avec(groc("CRE"), {{112, "16062024"}, {122, "120000"}}), ""},
             {"GROC CRE of a Belgian animal", avec(groc("CRE"), {{63, "BE"}, {65, "A12345      "}, {109, "  "}}), ""},
-            {"GROC DEM", avec(enTete("GROC", "DEM"), {{63, "FR"}, {65, "10000012345 "}, {101, "AZE123  "}}), ""},
+            {"GROC DEM", avec(vide("GROC", "DEM"), {{63, "FR"}, {65, "10000012345 "}, {101, "AZE123  "}}), ""},
             {"IMOC CRE", imoc("CRE"), ""},
-            {"IMOC INV", avec(enTete("IMOC", "INV"), {{63, "FR"}, {65, "104999      "}}), ""},
+            {"IMOC INV", avec(vide("IMOC", "INV"), {{63, "FR"}, {65, "104999      "}}), ""},
             {"RACO CRE", raco("CRE"), ""},
             {"RACO CRE without date", avec(raco("CRE"), {{95, B8}}), ""},
             {"RACO INV", raco("INV"), ""},
@@ -257,7 +245,7 @@ TEST(BoutEnBoutDispositifs, Numa) {
             {"C9 sheep and goat letter", avec(v, {{108, "AZE123  "}}), "C9.155;"},
             {"C10 wrong in every part but the length", avec(v, {{116, "OBX12A  "}}), "C10.154;C10.156;C10.157;"},
             {"C10 5 characters", avec(v, {{116, "ABE12   "}}), "C10.153;C10.157;"},
-            {"blank body: the first ten errors", enTete("NUMA", "CRE"),
+            {"blank body: the first ten errors", vide("NUMA", "CRE"),
              "C1.27;C2.27;C2.68;C2.50;C4.26;C5.26;C5.67;C5.50;C6.48;C6.177;"},
             {"MOD valid", m, ""},
             {"MOD C7 not checked", avec(m, {{99, "99999999"}}), ""},
@@ -360,7 +348,7 @@ TEST(BoutEnBoutDispositifs, Pico) {
 
 TEST(BoutEnBoutDispositifs, Groc) {
     const Vse v = groc("CRE");
-    const Vse d = avec(enTete("GROC", "DEM"), {{63, "FR"}, {65, "10000012345 "}, {101, "AZE123  "}});
+    const Vse d = avec(vide("GROC", "DEM"), {{63, "FR"}, {65, "10000012345 "}, {101, "AZE123  "}});
     verifierFichier(
         {
             {"valid", v, ""},
@@ -383,7 +371,7 @@ TEST(BoutEnBoutDispositifs, Groc) {
             {"C10 no such day", avec(v, {{112, "31022024"}, {122, "120000"}}), "C10.102;"},
             {"C10 after the record's date", avec(v, {{112, "21062024"}, {122, "120000"}}), "C10.52;"},
             {"C10 before C6 is not compared", avec(v, {{112, "01012024"}, {122, "120000"}}), ""},
-            {"blank body: the first ten errors", enTete("GROC", "CRE"),
+            {"blank body: the first ten errors", vide("GROC", "CRE"),
              "C1.1;C2.1;C2.1;C4.27;C5.27;C5.68;C5.50;C6.28;C7.153;C7.154;"},
             {"DEM valid", d, ""},
             {"DEM runs nothing on the date", avec(d, {{93, "31022024"}, {79, "ZZ"}, {111, "9"}}), ""},
@@ -396,7 +384,7 @@ TEST(BoutEnBoutDispositifs, Groc) {
 
 TEST(BoutEnBoutDispositifs, Imoc) {
     const Vse v = imoc("CRE");
-    const Vse i = avec(enTete("IMOC", "INV"), {{63, "FR"}, {65, "100000      "}});
+    const Vse i = avec(vide("IMOC", "INV"), {{63, "FR"}, {65, "100000      "}});
     verifierFichier(
         {
             {"valid", v, ""},

@@ -23,20 +23,8 @@ const std::string B30(30, ' ');
 const std::string ETAB_V = "AAB12       ";
 const std::string ETAB_P = "01ABC       ";
 
-Vse enTete(const std::string& type, const std::string& action) {
-    Vse v;
-    v.e6 = type;
-    v.e5 = action;
-    return v;
-}
-
-Vse avec(Vse v, const std::vector<std::pair<int, std::string>>& champs) {
-    for (const auto& [colonne, valeur] : champs) v.colonnes(colonne, valeur);
-    return v;
-}
-
 Vse egetValide(const std::string& action = "CRE", const std::string& etab = ETAB_V, const std::string& kind = "V") {
-    return enTete("EGET", action)
+    return vide("EGET", action)
         .colonnes(63, "FR")
         .colonnes(65, etab)
         .colonnes(77, "  ")
@@ -49,7 +37,7 @@ Vse egetValide(const std::string& action = "CRE", const std::string& etab = ETAB
 
 // A laying unit (kind V, production kind M) or a unit of kind P.
 Vse ertiValide(const std::string& action = "CRE") {
-    Vse v = enTete("ERTI", action)
+    Vse v = vide("ERTI", action)
                 .colonnes(63, "FR")
                 .colonnes(65, ETAB_V)
                 .colonnes(79, "V")
@@ -67,7 +55,7 @@ Vse ertiP(const std::string& action = "CRE") {
 }
 
 Vse rataValide(const std::string& action = "CRE", const std::string& etab = ETAB_V, const std::string& kind = "V") {
-    Vse v = enTete("RATA", action)
+    Vse v = vide("RATA", action)
                 .colonnes(63, "FR")
                 .colonnes(65, etab)
                 .colonnes(79, kind)
@@ -80,7 +68,7 @@ Vse rataValide(const std::string& action = "CRE", const std::string& etab = ETAB
 
 // An acknowledgement of an error on a slaughter notification.
 Vse erreValide(const std::string& action = "ECQ") {
-    return enTete("ERRE", action)
+    return vide("ERRE", action)
         .colonnes(63, "ABAT")
         .colonnes(67, "CRE")
         .colonnes(70, "FR")
@@ -107,26 +95,6 @@ struct Cas {
     Vse vse;
     std::vector<int> erreurs;  // empty: the record is accepted
 };
-
-std::vector<int> codesErreur(const std::string& erre) {
-    std::vector<int> codes;
-    for (int c = 112; c + 4 <= 230; c += 5) {
-        const std::string groupe = col(erre, c, c + 4);
-        if (groupe == "     ") break;
-        if (groupe[0] != 'I' || groupe[4] != '1') {
-            codes.push_back(-1);
-            break;
-        }
-        codes.push_back(std::stoi(groupe.substr(1, 3)));
-    }
-    return codes;
-}
-
-std::string numero(size_t n, int largeur) {
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%0*zu", largeur, n);
-    return texte;
-}
 
 bool estAccuse(const Vse& v) { return v.e6 == "ERRE" && v.e5 == "ECQ"; }
 
@@ -202,7 +170,7 @@ TEST(BoutEnBoutEtablissements, ValidRecordsOfEveryAdmittedActionAreDelivered) {
         {"EGET ECQ opens no pairing", egetValide("ECQ"), {}},
         {"EGET INV", egetValide("INV"), {}},
         {"EGET INV, nothing but the identification",
-         avec(enTete("EGET", "INV"), {{63, "FR"}, {65, ETAB_V}, {79, "V"}}), {}},
+         avec(vide("EGET", "INV"), {{63, "FR"}, {65, ETAB_V}, {79, "V"}}), {}},
         {"EGET MOD", egetValide("MOD"), {}},
         {"EGET MOD, second line blank", avec(egetValide("MOD"), {{110, B30}}), {}},
         {"ERTI CRE kind V", ertiValide("CRE"), {}},
@@ -240,7 +208,7 @@ TEST(BoutEnBoutEtablissements, EgetRuleByRule) {
         {"INV skips the address", avec(egetValide("INV"), {{80, B30}, {110, B30}, {140, "     "}, {145, B30}}), {}},
         {"INV checks the number", avec(egetValide("INV"), {{65, "CAB12       "}}), {50}},
         {"CRE with errors opens no pairing", avec(egetValide("CRE"), {{140, "     "}}), {142}},
-        {"CRE blank body", enTete("EGET", "CRE"), {139, 139, 140, 50, 131, 141, 141, 142, 143}},
+        {"CRE blank body", vide("EGET", "CRE"), {139, 139, 140, 50, 131, 141, 141, 142, 143}},
         {"DEM", egetValide("DEM"), DIX_86},
         {"EDI", egetValide("EDI"), DIX_86},
     });
@@ -382,7 +350,7 @@ TEST(BoutEnBoutErre, RuleByRule) {
         {"DEM: every rule skipped", avec(erreValide("DEM"), {{63, "NAIS"}}), {86}},
         {"EDI", erreValide("EDI"), {86}},
         {"CRE with body errors", avec(erreValide("CRE"), {{63, "NAIS"}}), {86, 190}},
-        {"blank body", enTete("ERRE", "ECQ"), {85, 190, 84, 1, 185, 21, 21, 187, 188}},
+        {"blank body", vide("ERRE", "ECQ"), {85, 190, 84, 1, 185, 21, 21, 187, 188}},
     });
 }
 

@@ -20,19 +20,6 @@ const std::string B8(8, ' ');
 const std::string B12(12, ' ');
 const std::vector<int> DIX_86(10, 86);
 
-// A record of the type and action, header and trailer valid, body blank.
-Vse vide(const std::string& type, const std::string& action) {
-    Vse v;
-    v.e6 = type;
-    v.e5 = action;
-    return v;
-}
-
-Vse avec(Vse v, const std::vector<std::pair<int, std::string>>& champs) {
-    for (const auto& [colonne, valeur] : champs) v.colonnes(colonne, valeur);
-    return v;
-}
-
 Vse avecAction(Vse v, const std::string& action) {
     v.e5 = action;
     return v;
@@ -161,12 +148,6 @@ struct Cas {
     Vse vse;
     std::vector<int> erreurs;  // empty: the record is accepted
 };
-
-std::string numero(size_t n, int largeur) {
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%0*zu", largeur, n);
-    return texte;
-}
 
 // Error numbers as an error record writes them: "I%03d1" each.
 std::string enNumeros(const std::vector<int>& erreurs) {

@@ -54,46 +54,11 @@ Vse nvmnValide(const std::string& action = "CRE") {
     return naissance("NVMN", action).colonnes(151, "16032024");  // C18
 }
 
-// Header and trailer only: the body left blank but for the fields given.
-Vse vide(const std::string& type, const std::string& action) {
-    Vse v;
-    v.e6 = type;
-    v.e5 = action;
-    return v;
-}
-
-Vse avec(Vse v, const std::vector<std::pair<int, std::string>>& champs) {
-    for (const auto& [colonne, valeur] : champs) v.colonnes(colonne, valeur);
-    return v;
-}
-
 struct Cas {
     std::string nom;
     Vse vse;
     std::vector<int> erreurs;  // empty: the record is accepted
 };
-
-// Error numbers of an ERRE record: groups "I%03d1" from column 112 on, up to
-// the first blank group.
-std::vector<int> codesErreur(const std::string& erre) {
-    std::vector<int> codes;
-    for (int c = 112; c + 4 <= 230; c += 5) {
-        const std::string groupe = col(erre, c, c + 4);
-        if (groupe == "     ") break;
-        if (groupe[0] != 'I' || groupe[4] != '1') {
-            codes.push_back(-1);
-            break;
-        }
-        codes.push_back(std::stoi(groupe.substr(1, 3)));
-    }
-    return codes;
-}
-
-std::string numero(size_t n, int largeur) {
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%0*zu", largeur, n);
-    return texte;
-}
 
 // Runs one file holding every case after its FICH record and checks the
 // verdict of each record. Header E11 (no rule) numbers the records so that an
