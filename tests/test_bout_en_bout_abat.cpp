@@ -79,12 +79,6 @@ std::string numeros(const std::vector<int>& erreurs) {
     return texte;
 }
 
-std::string dixChiffres(size_t n) {
-    char texte[16];
-    std::snprintf(texte, sizeof texte, "%010zu", n);
-    return texte;
-}
-
 // Runs one file of every case, sent as `emission` says, and compares the
 // answer file whole. Header E11 numbers the records. `erreursFich`: the
 // errors expected on the FICH record itself.
@@ -100,7 +94,7 @@ void verifierVerdicts(const Emission& emission, std::vector<Cas> cas, const std:
         Vse& v = cas[i].vse;
         v.e3 = emission.emetteur;
         v.e8 = cas[i].e8.empty() ? emission.e8 : cas[i].e8;
-        v.e11 = dixChiffres(i + 1);
+        v.e11 = numero(i + 1, 10);
         entree.push_back(v.texte());
         if (!cas[i].erreurs.empty()) {
             ++rejetes;

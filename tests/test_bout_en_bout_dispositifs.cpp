@@ -132,12 +132,6 @@ std::string numerosDeTrace(const std::string& trace) {
     return texte;
 }
 
-std::string numero(size_t n) {
-    char texte[16];
-    std::snprintf(texte, sizeof texte, "%010zu", n);
-    return texte;
-}
-
 // Runs one file of the records (the header's E11, which no rule reads,
 // numbers them) and, after them, the raw lines `enPlus` with their traces;
 // checks the exit code, the -i trace, the files left and every line of the
@@ -148,7 +142,7 @@ void verifierFichier(const std::vector<Cas>& cas, int c7, int c8,
     std::vector<std::pair<std::string, std::string>> enregistrements;
     for (size_t i = 0; i < cas.size(); ++i) {
         Vse v = cas[i].vse;
-        v.e11 = numero(i + 1);
+        v.e11 = numero(i + 1, 10);
         enregistrements.emplace_back(v.texte(), cas[i].trace);
     }
     enregistrements.insert(enregistrements.end(), enPlus.begin(), enPlus.end());
@@ -181,7 +175,7 @@ void verifierFichier(const std::vector<Cas>& cas, int c7, int c8,
     const auto sortie = lignes(rep.lire("out.txt"));
     for (size_t k = 1, i = 0; k < sortie.size() && i < cas.size(); ++i) {
         if (cas[i].trace.empty()) continue;
-        EXPECT_EQ(col(sortie[k], 51, 60), numero(i + 1)) << cas[i].quoi;
+        EXPECT_EQ(col(sortie[k], 51, 60), numero(i + 1, 10)) << cas[i].quoi;
         ++k;
     }
 }
