@@ -86,7 +86,13 @@ void ecrireTexte(std::FILE* f, const std::string& chemin, const sRapport& r) {
         for (const sErreurExpliquee& e : en.erreurs) {
             std::string tete = "  erreur " + numero3(e.numero);
             const std::string champ = zoneEtChamp(e);
-            if (!champ.empty()) tete += " : " + champ;
+            if (!champ.empty()) {
+                tete += " : " + champ;
+            } else if (e.origine == Origine::ligne) {
+                tete += " : la ligne";
+            } else if (e.origine == Origine::partenaire) {
+                tete += " : l'enregistrement";
+            }
             std::fprintf(f, "%s\n", tete.c_str());
             if (e.valeurLue) {
                 std::string v = "    valeur lue : \"" + echapper(e.valeur) + "\"";
@@ -148,6 +154,6 @@ void ecrireJson(std::FILE* f, const sRapport& r) {
                     ",\"acceptes\":" + std::to_string(r.acceptes) + ",\"en_erreur\":" + std::to_string(r.nbEnErreur) +
                     ",\"code\":" + std::to_string(r.code) + ",\"reponse\":" + chaineJson(reponseDuCode(r.code), true) +
                     ",\"message\":" + chaineJson(r.message, true) + ",\"ligne_arret\":" + std::to_string(r.ligneArret) +
-                    "}";
+                    ",\"explications_conformes\":" + (r.explicationsConformes ? "true" : "false") + "}";
     std::fprintf(f, "%s\n", s.c_str());
 }
