@@ -108,7 +108,7 @@ public:
             if (code == SANS_CONTROLE) continue;
             if (plein()) break;
             if (code != A_CONTROLER) {
-                sErreurExpliquee e = surLeChamp(t, i, slot);
+                sErreurExpliquee e = surLeChamp(t, i);
                 e.numero = erreur::OBLIGATION;
                 e.origine = Origine::interdite;
                 e.detail = colonne < 0 ? "code action inconnu : aucun champ n'est admis"
@@ -122,7 +122,7 @@ public:
             const bool accepte = index != nullptr ? index->contient(valeur)
                                                   : r.pfVerif(r.dependance, valeur, r.sverif, *r.plenSverif) != 0;
             if (accepte) continue;
-            sErreurExpliquee e = surLeChamp(t, i, slot);
+            sErreurExpliquee e = surLeChamp(t, i);
             e.numero = r.noErr;
             e.origine = Origine::regle;
             e.regle = nomDeCheck(r.pfVerif);
@@ -162,8 +162,7 @@ private:
     }
 
     // The field of rule `rang` of a table, with the value read in its columns.
-    sErreurExpliquee surLeChamp(const sTableDecrite& t, int rang, int slot) {
-        (void)slot;
+    sErreurExpliquee surLeChamp(const sTableDecrite& t, int rang) {
         sErreurExpliquee e;
         const sCorps& r = t.regles[rang];
         e.zone = t.zone[0];
