@@ -9,7 +9,7 @@ trap 'rm -rf "$prefixe"' EXIT
 statut=0
 
 cmake --install "$build" --prefix "$prefixe" >/dev/null
-for f in bin/telvaros share/man/man1/telvaros.1.gz share/doc/telvaros/README.md \
+for f in bin/telvaros bin/telvaros-rapport share/man/man1/telvaros.1.gz share/doc/telvaros/README.md \
   share/doc/telvaros/copyright share/doc/telvaros/changelog.gz; do
   [ -f "$prefixe/$f" ] || { echo "not installed: $f"; statut=1; }
 done

@@ -1,6 +1,8 @@
 // The layers of src/ depend one way: reference <- model <- checks <- records
-// <- engine <- driver <- main.cpp. Every `#include "..."` line of src/ is
-// read, and one that names a file of a higher layer fails the test.
+// <- engine <- driver <- main.cpp. The report program (rapport/) stands at
+// the level of main.cpp: it may use every layer, and nothing outside it
+// includes it. Every `#include "..."` line of src/ is read, and one that
+// names a file of a higher layer fails the test.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,7 +21,7 @@ int rangDeCouche(const std::string& chemin) {
     for (int i = 0; i < 6; ++i) {
         if (chemin.rfind(couches[i], 0) == 0) return i;
     }
-    if (chemin == "main.cpp") return 6;
+    if (chemin == "main.cpp" || chemin.rfind("rapport/", 0) == 0) return 6;
     return -1;
 }
 
@@ -36,6 +38,9 @@ std::optional<std::string> includeMontant(const std::string& fichier, const std:
     if (de < 0) return fichier + " lies in no layer";
     if (vers < 0) return fichier + " includes " + inclus + ", which lies in no layer";
     if (vers > de) return fichier + " includes " + inclus + ", a higher layer";
+    if (inclus.rfind("rapport/", 0) == 0 && fichier.rfind("rapport/", 0) != 0) {
+        return fichier + " includes " + inclus + ", of the report program";
+    }
     return std::nullopt;
 }
 
@@ -54,6 +59,8 @@ TEST(Couches, RangDesChemins) {
              {"engine/traitement.h", 4},
              {"driver/sorties.cpp", 5},
              {"main.cpp", 6},
+             {"rapport/analyse.cpp", 6},
+             {"rapportx/a.h", -1},
              {"outils/x.h", -1},
              {"enginex/y.h", -1},
              {"xengine/y.h", -1},
@@ -83,6 +90,10 @@ TEST(Couches, LeControleSurDesLignesFaites) {
              {"records/nais.cpp", "#include \"checks/dates.h\"", false},
              {"driver/lecteur.cpp", "#include \"engine/traitement.h\"", false},
              {"main.cpp", "#include \"driver/telvaros.h\"", false},
+             {"rapport/analyse.cpp", "#include \"driver/lecteur.h\"", false},
+             {"rapport/main.cpp", "#include \"rapport/analyse.h\"", false},
+             {"main.cpp", "#include \"rapport/analyse.h\"", true},
+             {"driver/lecteur.cpp", "#include \"rapport/analyse.h\"", true},
              {"engine/verif.cpp", "#include <cstdio>", false},
              {"engine/verif.cpp", "// #include \"driver/execution.h\" in a comment", false},
              {"engine/verif.cpp", "int x = 0;", false},

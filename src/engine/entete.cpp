@@ -95,3 +95,29 @@ const sCorps tFin[] = {
     {C5, 256, 256, TOUJOURS, fVerifValAut, TAB(ET1), SANS_DEP, 94},   // end mark
 };
 const int lFin = static_cast<int>(sizeof tFin / sizeof tFin[0]);
+
+const sLibelle libEntete[] = {
+    {C1, "premier caractère de l'en-tête"},
+    {C2, "deuxième caractère de l'en-tête"},
+    {C3, "émetteur"},
+    {C4, "récepteur"},
+    {C5, "code action"},
+    {C6, "type d'enregistrement"},
+    {C7, "caractère 26 de l'en-tête"},
+    {C8, "établissement"},
+    {C9, "code de l'établissement, sans blanc"},
+    {C10, "destinataire"},
+    {C11, "zone libre de l'en-tête"},
+    {C12, "indicateur 3 ou 4"},
+    {C13, "indicateur N ou U"},
+};
+const int nbLibEntete = static_cast<int>(sizeof libEntete / sizeof libEntete[0]);
+
+const sLibelle libFin[] = {
+    {C1, "date de l'enregistrement"},
+    {C2, "heure de l'enregistrement"},
+    {C3, "version du format"},
+    {C4, "zone libre de la fin"},
+    {C5, "marque de fin"},
+};
+const int nbLibFin = static_cast<int>(sizeof libFin / sizeof libFin[0]);

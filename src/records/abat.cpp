@@ -268,3 +268,20 @@ const sCorps tAbat[] = {
     {C12, 138, 138, 0, 1, 0, 1, 0, fVerif_INDIC_ABAT, TAB(FR), SANS_DEP, 139},
 };
 const int lAbat = static_cast<int>(sizeof tAbat / sizeof tAbat[0]);
+
+// Labels of the body fields.
+const sLibelle libAbat[] = {
+    {C1, "code pays du bovin"},
+    {C2, "numéro national du bovin"},
+    {C3, "code résultat"},
+    {C4, "code pays de l'exploitation de provenance"},
+    {C5, "numéro de l'exploitation de provenance"},
+    {C6, "date d'entrée à l'abattoir"},
+    {C7, "date d'abattage"},
+    {C8, "numéro de l'abattoir"},
+    {C9, "poids de carcasse"},
+    {C10, "code pays du notifiant de l'abattage"},
+    {C11, "identifiant du notifiant de l'abattage"},
+    {C12, "indicateur de création ou d'invalidation de l'abattage"},
+};
+const int nbLibAbat = static_cast<int>(sizeof libAbat / sizeof libAbat[0]);

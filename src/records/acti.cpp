@@ -27,3 +27,16 @@ const sCorps tActi[] = {
     {C8, 97, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lActi = static_cast<int>(sizeof tActi / sizeof tActi[0]);
+
+// Labels of the body fields.
+const sLibelle libActi[] = {
+    {C1, "code pays"},
+    {C2, "numéro d'exploitation"},
+    {C3, "code résultat"},
+    {C4, "indicateur"},
+    {C5, "première date"},
+    {C6, "seconde date"},
+    {C7, "code de production"},
+    {C8, "zone sans règle"},
+};
+const int nbLibActi = static_cast<int>(sizeof libActi / sizeof libActi[0]);

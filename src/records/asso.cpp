@@ -179,3 +179,17 @@ const sCorps tAsso[] = {
     {C9, 121, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lAsso = static_cast<int>(sizeof tAsso / sizeof tAsso[0]);
+
+// Labels of the body fields.
+const sLibelle libAsso[] = {
+    {C1, "code pays"},
+    {C2, "numéro de détenteur ou d'exploitation"},
+    {C3, "code résultat"},
+    {C4, "nature de la partie (D ou E)"},
+    {C5, "nature de l'identifiant"},
+    {C6, "identifiant"},
+    {C7, "date de début de l'association"},
+    {C8, "date de fin de l'association"},
+    {C9, "zone sans règle"},
+};
+const int nbLibAsso = static_cast<int>(sizeof libAsso / sizeof libAsso[0]);

@@ -45,3 +45,21 @@ const sCorps tDete[] = {
     {C13, 225, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lDete = static_cast<int>(sizeof tDete / sizeof tDete[0]);
+
+// Labels of the body fields.
+const sLibelle libDete[] = {
+    {C1, "code pays"},
+    {C2, "numéro de détenteur ou d'exploitation"},
+    {C3, "code résultat"},
+    {C4, "civilité ou forme juridique"},
+    {C5, "nom"},
+    {C6, "ligne d'adresse 1"},
+    {C7, "ligne d'adresse 2"},
+    {C8, "code postal"},
+    {C9, "commune"},
+    {C10, "zone sans règle"},
+    {C11, "code pays de l'adresse"},
+    {C12, "nature du numéro (D ou E)"},
+    {C13, "zone sans règle"},
+};
+const int nbLibDete = static_cast<int>(sizeof libDete / sizeof libDete[0]);

@@ -25,3 +25,15 @@ const sCorps tDeti[] = {
     {C7, 96, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lDeti = static_cast<int>(sizeof tDeti / sizeof tDeti[0]);
+
+// Labels of the body fields.
+const sLibelle libDeti[] = {
+    {C1, "code pays"},
+    {C2, "numéro de détenteur"},
+    {C3, "code résultat"},
+    {C4, "indicateur"},
+    {C5, "première date"},
+    {C6, "seconde date"},
+    {C7, "zone sans règle"},
+};
+const int nbLibDeti = static_cast<int>(sizeof libDeti / sizeof libDeti[0]);

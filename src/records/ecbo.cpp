@@ -67,3 +67,24 @@ const sCorps tEcbo[] = {
     {C16, 139, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lEcbo = static_cast<int>(sizeof tEcbo / sizeof tEcbo[0]);
+
+// Labels of the body fields.
+const sLibelle libEcbo[] = {
+    {C1, "code pays du bovin"},
+    {C2, "numéro national du bovin"},
+    {C3, "code résultat"},
+    {C4, "code race"},
+    {C5, "premier indicateur"},
+    {C6, "second indicateur"},
+    {C7, "code pays du second bovin"},
+    {C8, "numéro du second bovin"},
+    {C9, "zone sans règle"},
+    {C10, "zone sans règle"},
+    {C11, "code race"},
+    {C12, "code pays de la troisième identification"},
+    {C13, "numéro de la troisième identification"},
+    {C14, "zone sans règle"},
+    {C15, "code race de la troisième identification"},
+    {C16, "zone sans règle"},
+};
+const int nbLibEcbo = static_cast<int>(sizeof libEcbo / sizeof libEcbo[0]);

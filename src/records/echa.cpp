@@ -53,3 +53,32 @@ const sCorps tEcha[] = {
     {C24, 185, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lEcha = static_cast<int>(sizeof tEcha / sizeof tEcha[0]);
+
+// Labels of the body fields.
+const sLibelle libEcha[] = {
+    {C1, "code pays du bovin"},
+    {C2, "numéro étranger du bovin"},
+    {C3, "code résultat"},
+    {C4, "sexe"},
+    {C5, "code race"},
+    {C6, "date de naissance"},
+    {C7, "code de 4 caractères non blanc"},
+    {C8, "zone sans règle"},
+    {C9, "zone sans règle"},
+    {C10, "code pays de l'animal apparenté 1"},
+    {C11, "numéro de l'animal apparenté 1"},
+    {C12, "code race de l'animal apparenté 1"},
+    {C13, "code pays de l'animal apparenté 2"},
+    {C14, "numéro de l'animal apparenté 2"},
+    {C15, "code race de l'animal apparenté 2"},
+    {C16, "code pays de l'exploitation de naissance"},
+    {C17, "numéro de l'exploitation de naissance"},
+    {C18, "code pays de l'exploitation d'accueil"},
+    {C19, "numéro de l'exploitation d'accueil"},
+    {C20, "zone sans règle"},
+    {C21, "indicateur un"},
+    {C22, "indicateur de modification"},
+    {C23, "date de réception"},
+    {C24, "zone sans règle"},
+};
+const int nbLibEcha = static_cast<int>(sizeof libEcha / sizeof libEcha[0]);

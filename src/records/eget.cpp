@@ -40,3 +40,17 @@ const sCorps tEget[] = {
     {C9, 175, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lEget = static_cast<int>(sizeof tEget / sizeof tEget[0]);
+
+// Labels of the body fields.
+const sLibelle libEget[] = {
+    {C1, "code pays"},
+    {C2, "numéro d'établissement"},
+    {C3, "code résultat"},
+    {C4, "code de production"},
+    {C5, "nom et adresse, ligne 1"},
+    {C6, "nom et adresse, ligne 2"},
+    {C7, "code postal"},
+    {C8, "commune"},
+    {C9, "zone sans règle"},
+};
+const int nbLibEget = static_cast<int>(sizeof libEget / sizeof libEget[0]);

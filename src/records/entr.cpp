@@ -74,3 +74,22 @@ const sCorps tEntr[] = {
     {C14, 193, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lEntr = static_cast<int>(sizeof tEntr / sizeof tEntr[0]);
+
+// Labels of the body fields.
+const sLibelle libEntr[] = {
+    {C1, "code pays du bovin"},
+    {C2, "numéro national du bovin"},
+    {C3, "code résultat"},
+    {C4, "date du mouvement"},
+    {C5, "cause du mouvement"},
+    {C6, "code pays de l'exploitation déclarante"},
+    {C7, "numéro de l'exploitation déclarante"},
+    {C8, "code pays de l'exploitation partenaire"},
+    {C9, "numéro de l'exploitation partenaire"},
+    {C10, "nom du partenaire"},
+    {C11, "seconde date"},
+    {C12, "caractère 184, sans règle"},
+    {C13, "date de réception"},
+    {C14, "zone sans règle"},
+};
+const int nbLibEntr = static_cast<int>(sizeof libEntr / sizeof libEntr[0]);

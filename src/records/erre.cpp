@@ -190,3 +190,27 @@ const sCorps tErre[] = {
     {C37, 0, 0, 0, 1, 0, 1, 0, vErre_C37_2, SANS_TAB, DEP_FICH_E(E3), 135},
 };
 const int lErre = static_cast<int>(sizeof tErre / sizeof tErre[0]);
+
+// Labels of the body fields.
+const sLibelle libErre[] = {
+    {C1, "type de l'enregistrement en erreur"},
+    {C2, "code action de l'enregistrement en erreur"},
+    {C3, "code pays de l'identification"},
+    {C4, "identification de l'enregistrement en erreur"},
+    {C5, "code pays du numéro"},
+    {C6, "numéro"},
+    {C7, "code pays de l'exploitation de référence"},
+    {C8, "exploitation de référence ou numéro d'agrément sanitaire"},
+    {C9, "code d'erreur"},
+    {C10, "indicateur non blanc"},
+    {C29, "code pays de l'exploitation"},
+    {C30, "numéro d'exploitation ou d'agrément sanitaire"},
+    {C31, "code pays du bovin"},
+    {C32, "numéro national du bovin"},
+    {C33, "première date"},
+    {C34, "deuxième date"},
+    {C35, "troisième date"},
+    {C36, "quatrième date"},
+    {C37, "code de l'émetteur"},
+};
+const int nbLibErre = static_cast<int>(sizeof libErre / sizeof libErre[0]);

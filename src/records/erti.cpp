@@ -46,3 +46,19 @@ const sCorps tErti[] = {
     {C11, 113, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lErti = static_cast<int>(sizeof tErti / sizeof tErti[0]);
+
+// Labels of the body fields.
+const sLibelle libErti[] = {
+    {C1, "code pays"},
+    {C2, "numéro d'établissement"},
+    {C3, "code résultat"},
+    {C4, "code de production"},
+    {C5, "genre de production"},
+    {C6, "première date"},
+    {C7, "deuxième date"},
+    {C8, "troisième date"},
+    {C9, "code de filière"},
+    {C10, "code d'élevage"},
+    {C11, "zone sans règle"},
+};
+const int nbLibErti = static_cast<int>(sizeof libErti / sizeof libErti[0]);

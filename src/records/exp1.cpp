@@ -39,3 +39,20 @@ const sCorps tExp1[] = {
     {C12, 224, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lExp1 = static_cast<int>(sizeof tExp1 / sizeof tExp1[0]);
+
+// Labels of the body fields.
+const sLibelle libExp1[] = {
+    {C1, "code pays"},
+    {C2, "numéro d'exploitation"},
+    {C3, "code résultat"},
+    {C4, "civilité ou forme juridique"},
+    {C5, "nom"},
+    {C6, "ligne d'adresse 1"},
+    {C7, "ligne d'adresse 2"},
+    {C8, "code postal"},
+    {C9, "commune"},
+    {C10, "zone sans règle"},
+    {C11, "type d'exploitation"},
+    {C12, "zone sans règle"},
+};
+const int nbLibExp1 = static_cast<int>(sizeof libExp1 / sizeof libExp1[0]);

@@ -40,3 +40,25 @@ const sCorps tExp2[] = {
     {C17, 157, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lExp2 = static_cast<int>(sizeof tExp2 / sizeof tExp2[0]);
+
+// Labels of the body fields.
+const sLibelle libExp2[] = {
+    {C1, "code pays"},
+    {C2, "numéro d'exploitation"},
+    {C3, "code résultat"},
+    {C4, "code pays du détenteur"},
+    {C5, "numéro de détenteur"},
+    {C6, "caractère 93, sans règle"},
+    {C7, "caractère 94, sans règle"},
+    {C8, "caractère 95, sans règle"},
+    {C9, "caractère 96, sans règle"},
+    {C10, "code pays du second détenteur"},
+    {C11, "numéro du second détenteur"},
+    {C12, "zone sans règle"},
+    {C13, "zone sans règle"},
+    {C14, "zone sans règle"},
+    {C15, "première date"},
+    {C16, "seconde date"},
+    {C17, "zone sans règle"},
+};
+const int nbLibExp2 = static_cast<int>(sizeof libExp2 / sizeof libExp2[0]);

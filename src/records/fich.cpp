@@ -13,3 +13,17 @@ const sCorps tFich[] = {
     {C9, 126, 230, TOUJOURS, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lFich = static_cast<int>(sizeof tFich / sizeof tFich[0]);
+
+// Labels of the body fields.
+const sLibelle libFich[] = {
+    {C1, "numéro du fichier émis"},
+    {C2, "zone reprise dans le résumé"},
+    {C3, "nombre d'enregistrements annoncé"},
+    {C4, "zone reprise dans le résumé"},
+    {C5, "zone reprise dans le résumé"},
+    {C6, "zone sans règle"},
+    {C7, "zone reprise dans le résumé"},
+    {C8, "caractère 125, reprise dans le résumé"},
+    {C9, "zone sans règle"},
+};
+const int nbLibFich = static_cast<int>(sizeof libFich / sizeof libFich[0]);

@@ -69,3 +69,21 @@ const sCorps tGroc[] = {
     {C13, 128, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lGroc = static_cast<int>(sizeof tGroc / sizeof tGroc[0]);
+
+// Labels of the body fields.
+const sLibelle libGroc[] = {
+    {C1, "code pays de l'identifiant"},
+    {C2, "identifiant ovin ou caprin"},
+    {C3, "code résultat"},
+    {C4, "code pays de l'exploitation"},
+    {C5, "numéro de l'exploitation"},
+    {C6, "date"},
+    {C7, "modèle de boucle"},
+    {C8, "pays d'origine"},
+    {C9, "compteur"},
+    {C10, "seconde date"},
+    {C11, "zone sans règle"},
+    {C12, "heure de la seconde date"},
+    {C13, "zone sans règle"},
+};
+const int nbLibGroc = static_cast<int>(sizeof libGroc / sizeof libGroc[0]);

@@ -31,3 +31,16 @@ const sCorps tImoc[] = {
     {C8, 102, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lImoc = static_cast<int>(sizeof tImoc / sizeof tImoc[0]);
+
+// Labels of the body fields.
+const sLibelle libImoc[] = {
+    {C1, "code pays"},
+    {C2, "code de marquage"},
+    {C3, "code résultat"},
+    {C4, "code pays de l'exploitation"},
+    {C5, "numéro de l'exploitation"},
+    {C6, "code de modèle"},
+    {C7, "date"},
+    {C8, "zone sans règle"},
+};
+const int nbLibImoc = static_cast<int>(sizeof libImoc / sizeof libImoc[0]);

@@ -87,3 +87,33 @@ const sCorps tImpo[] = {
     {C25, 191, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lImpo = static_cast<int>(sizeof tImpo / sizeof tImpo[0]);
+
+// Labels of the body fields.
+const sLibelle libImpo[] = {
+    {C1, "code pays du bovin"},
+    {C2, "numéro national du bovin"},
+    {C3, "code résultat"},
+    {C4, "sexe"},
+    {C5, "code race"},
+    {C6, "date de naissance"},
+    {C7, "code de 4 caractères non blanc"},
+    {C8, "zone sans règle"},
+    {C9, "zone sans règle"},
+    {C10, "code pays de l'animal apparenté 1"},
+    {C11, "numéro de l'animal apparenté 1"},
+    {C12, "code race de l'animal apparenté 1"},
+    {C13, "code pays de l'animal apparenté 2"},
+    {C14, "numéro de l'animal apparenté 2"},
+    {C15, "code race de l'animal apparenté 2"},
+    {C16, "code pays de l'exploitation de naissance"},
+    {C17, "numéro de l'exploitation de naissance"},
+    {C18, "code pays de l'exploitation importatrice"},
+    {C19, "numéro de l'exploitation importatrice"},
+    {C20, "pays d'origine"},
+    {C21, "identifiant dans le pays d'origine"},
+    {C22, "indicateur zéro"},
+    {C23, "indicateur de modification"},
+    {C24, "date de réception"},
+    {C25, "zone sans règle"},
+};
+const int nbLibImpo = static_cast<int>(sizeof libImpo / sizeof libImpo[0]);

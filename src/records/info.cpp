@@ -21,3 +21,12 @@ const sCorps tInfo[] = {
     {C4, 120, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lInfo = static_cast<int>(sizeof tInfo / sizeof tInfo[0]);
+
+// Labels of the body fields.
+const sLibelle libInfo[] = {
+    {C1, "code pays du bovin"},
+    {C2, "numéro national du bovin"},
+    {C3, "code résultat"},
+    {C4, "zone sans règle"},
+};
+const int nbLibInfo = static_cast<int>(sizeof libInfo / sizeof libInfo[0]);

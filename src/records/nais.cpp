@@ -127,3 +127,28 @@ const sCorps tNais[] = {
 };
 const int lNais = static_cast<int>(sizeof tNais / sizeof tNais[0]);
 
+// Labels of the body fields.
+const sLibelle libNais[] = {
+    {C1, "code pays du veau"},
+    {C2, "numéro national du veau"},
+    {C3, "code résultat"},
+    {C4, "sexe"},
+    {C5, "code race du veau"},
+    {C6, "date de naissance"},
+    {C7, "code de 4 caractères non blanc"},
+    {C8, "zone sans règle"},
+    {C9, "zone sans règle"},
+    {C10, "code pays de l'animal apparenté 1"},
+    {C11, "numéro national de l'animal apparenté 1"},
+    {C12, "code race de l'animal apparenté 1"},
+    {C13, "code pays de l'animal apparenté 2"},
+    {C14, "numéro de l'animal apparenté 2"},
+    {C15, "code race de l'animal apparenté 2"},
+    {C16, "code pays de l'exploitation de naissance"},
+    {C17, "numéro de l'exploitation de naissance"},
+    {C24, "indicateur (erreur 83)"},
+    {C25, "indicateur de modification (erreur 132)"},
+    {C26, "date de réception"},
+    {C27, "zone sans règle"},
+};
+const int nbLibNais = static_cast<int>(sizeof libNais / sizeof libNais[0]);

@@ -65,3 +65,19 @@ const sCorps tNuma[] = {
     {C11, 124, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lNuma = static_cast<int>(sizeof tNuma / sizeof tNuma[0]);
+
+// Labels of the body fields.
+const sLibelle libNuma[] = {
+    {C1, "code pays de l'exploitation"},
+    {C2, "numéro de l'exploitation"},
+    {C3, "code résultat"},
+    {C4, "code pays de la plage"},
+    {C5, "premier numéro national de la plage"},
+    {C6, "quantité"},
+    {C7, "date"},
+    {C8, "code d'utilisation des boucles"},
+    {C9, "modèle de la première boucle"},
+    {C10, "modèle de la seconde boucle"},
+    {C11, "zone sans règle"},
+};
+const int nbLibNuma = static_cast<int>(sizeof libNuma / sizeof libNuma[0]);

@@ -58,3 +58,26 @@ const sCorps tNvmn[] = {
 };
 const int lNvmn = static_cast<int>(sizeof tNvmn / sizeof tNvmn[0]);
 
+// Labels of the body fields.
+const sLibelle libNvmn[] = {
+    {C1, "code pays du veau"},
+    {C2, "numéro national du veau"},
+    {C3, "code résultat"},
+    {C4, "sexe"},
+    {C5, "code race du veau"},
+    {C6, "date de naissance"},
+    {C7, "zone sans règle"},
+    {C8, "zone sans règle"},
+    {C9, "zone sans règle"},
+    {C10, "code pays de l'animal apparenté 1"},
+    {C11, "numéro national de l'animal apparenté 1"},
+    {C12, "code race de l'animal apparenté 1"},
+    {C13, "code pays de l'animal apparenté 2"},
+    {C14, "numéro de l'animal apparenté 2"},
+    {C15, "code race de l'animal apparenté 2"},
+    {C16, "code pays de l'exploitation de naissance"},
+    {C17, "numéro de l'exploitation de naissance"},
+    {C18, "date de réception"},
+    {C19, "zone sans règle"},
+};
+const int nbLibNvmn = static_cast<int>(sizeof libNvmn / sizeof libNvmn[0]);

@@ -54,3 +54,20 @@ const sCorps tPass[] = {
     {C12, 120, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lPass = static_cast<int>(sizeof tPass / sizeof tPass[0]);
+
+// Labels of the body fields.
+const sLibelle libPass[] = {
+    {C1, "code pays du bovin"},
+    {C2, "numéro national du bovin"},
+    {C3, "code résultat"},
+    {C4, "code pays de l'exploitation"},
+    {C5, "numéro de l'exploitation"},
+    {C6, "code de passeport"},
+    {C7, "première date"},
+    {C8, "zone sans règle"},
+    {C9, "seconde date"},
+    {C10, "heure"},
+    {C11, "indicateur date et heure requises"},
+    {C12, "zone sans règle"},
+};
+const int nbLibPass = static_cast<int>(sizeof libPass / sizeof libPass[0]);

@@ -68,3 +68,20 @@ const sCorps tPico[] = {
     {C12, 120, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lPico = static_cast<int>(sizeof tPico / sizeof tPico[0]);
+
+// Labels of the body fields.
+const sLibelle libPico[] = {
+    {C1, "code pays de l'exploitation"},
+    {C2, "numéro de l'exploitation"},
+    {C3, "code résultat"},
+    {C4, "code pays de la plage"},
+    {C5, "premier identifiant de la plage"},
+    {C6, "quantité"},
+    {C7, "date"},
+    {C8, "modèle de boucle"},
+    {C9, "type de commande"},
+    {C10, "code pays"},
+    {C11, "compteur"},
+    {C12, "zone sans règle"},
+};
+const int nbLibPico = static_cast<int>(sizeof libPico / sizeof libPico[0]);

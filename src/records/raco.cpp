@@ -40,3 +40,16 @@ const sCorps tRaco[] = {
     {C8, 103, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lRaco = static_cast<int>(sizeof tRaco / sizeof tRaco[0]);
+
+// Labels of the body fields.
+const sLibelle libRaco[] = {
+    {C1, "code pays de l'exploitation"},
+    {C2, "numéro de l'exploitation"},
+    {C3, "code résultat"},
+    {C4, "année du recensement"},
+    {C5, "catégorie de recensement"},
+    {C6, "effectif"},
+    {C7, "date"},
+    {C8, "zone sans règle"},
+};
+const int nbLibRaco = static_cast<int>(sizeof libRaco / sizeof libRaco[0]);

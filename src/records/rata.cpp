@@ -34,3 +34,19 @@ const sCorps tRata[] = {
     {C11, 124, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lRata = static_cast<int>(sizeof tRata / sizeof tRata[0]);
+
+// Labels of the body fields.
+const sLibelle libRata[] = {
+    {C1, "code pays"},
+    {C2, "numéro d'établissement"},
+    {C3, "code résultat"},
+    {C4, "code de production"},
+    {C5, "code pays de l'exploitation"},
+    {C6, "numéro de l'exploitation"},
+    {C7, "code pays de la seconde exploitation"},
+    {C8, "numéro de la seconde exploitation"},
+    {C9, "date de début"},
+    {C10, "date de fin"},
+    {C11, "zone sans règle"},
+};
+const int nbLibRata = static_cast<int>(sizeof libRata / sizeof libRata[0]);

@@ -46,3 +46,18 @@ const sCorps tRebo[] = {
     {C26, 229, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lRebo = static_cast<int>(sizeof tRebo / sizeof tRebo[0]);
+
+// Labels of the body fields.
+const sLibelle libRebo[] = {
+    {C1, "code pays du bovin"},
+    {C2, "numéro national du bovin"},
+    {C3, "code résultat"},
+    {C4, "date de rebouclage"},
+    {C5, "code pays de l'exploitation"},
+    {C6, "numéro de l'exploitation"},
+    {C23, "seconde date"},
+    {C24, "modèle de la nouvelle boucle"},
+    {C25, "code d'utilisation de la boucle"},
+    {C26, "zone sans règle"},
+};
+const int nbLibRebo = static_cast<int>(sizeof libRebo / sizeof libRebo[0]);

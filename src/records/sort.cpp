@@ -73,3 +73,21 @@ const sCorps tSort[] = {
     {C13, 192, 230, NON_CONTROLE, nullptr, SANS_TAB, SANS_DEP, 0},
 };
 const int lSort = static_cast<int>(sizeof tSort / sizeof tSort[0]);
+
+// Labels of the body fields.
+const sLibelle libSort[] = {
+    {C1, "code pays du bovin"},
+    {C2, "numéro national du bovin"},
+    {C3, "code résultat"},
+    {C4, "date du mouvement"},
+    {C5, "cause du mouvement"},
+    {C6, "code pays de l'exploitation déclarante"},
+    {C7, "numéro de l'exploitation déclarante"},
+    {C8, "code pays de l'exploitation partenaire"},
+    {C9, "numéro de l'exploitation partenaire"},
+    {C10, "nom du partenaire"},
+    {C11, "seconde date"},
+    {C12, "date de réception"},
+    {C13, "zone sans règle"},
+};
+const int nbLibSort = static_cast<int>(sizeof libSort / sizeof libSort[0]);
