@@ -1,12 +1,13 @@
 // Engine throughput: traitement over records already in memory, as the main
 // loop hands them over; the verdicts are not written (no file, no output
 // format: the engine alone). One benchmark per record
-// type and action of the example files (valid records), one over the mixed
-// example file, and one per kind of faulty record. Every benchmark reports
+// type and action of the example files (valid records; all 26 types), one
+// over the mixed example file, and one per kind of faulty record. Every benchmark reports
 // records per second (items_per_second).
 //
 //   telvaros_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 //   telvaros_bench --passes valides/NAIS/MOD 1000   (no timing: for callgrind)
+//   telvaros_bench --liste                          (the names of the benchmarks)
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -75,12 +76,11 @@ private:
     std::unique_ptr<sMoteur> m_;
 };
 
-std::string fichExemple() { return lignesExemple("exemple.vse").front(); }
-
-// Processes the records in turn, over and over; `valides` says whether every
-// record must be accepted or every record refused.
-void traiterEnBoucle(benchmark::State& state, const std::vector<Enregistrement>& enregistrements, bool valides) {
-    Moteur moteur(fichExemple());
+// Processes the records in turn, over and over, after the FICH record `fich`;
+// `valides` says whether every record must be accepted or every record refused.
+void traiterEnBoucle(benchmark::State& state, const std::string& fich, const std::vector<Enregistrement>& enregistrements,
+                     bool valides) {
+    Moteur moteur(fich);
     for (const Enregistrement& e : enregistrements) {
         const int n = moteur.traiter(e, 2);
         if ((n == 0) != valides) {
@@ -95,17 +95,6 @@ void traiterEnBoucle(benchmark::State& state, const std::vector<Enregistrement>&
         if (++i == enregistrements.size()) i = 0;
     }
     state.SetItemsProcessed(state.iterations());
-}
-
-// Records of the example files, without the FICH records.
-std::vector<Enregistrement> exemples() {
-    std::vector<Enregistrement> tous;
-    for (const char* nom : {"exemple.vse", "entrees-sorties.vse", "naissances.vse"}) {
-        for (const std::string& ligne : lignesExemple(nom)) {
-            if (ligne.compare(21, 4, "FICH") != 0) tous.emplace_back(ligne);
-        }
-    }
-    return tous;
 }
 
 // Faulty variants of a valid ENTR creation, one per kind of fault.
@@ -131,31 +120,73 @@ std::vector<std::pair<std::string, Enregistrement>> fautifs(const std::string& e
     };
 }
 
-// A set of records processed in turn by one benchmark.
+// A set of records processed in turn by one benchmark, after a FICH record.
 struct Jeu {
     std::string nom;
+    std::string fich;
     std::vector<Enregistrement> enregistrements;
     bool valides;
 };
 
-std::vector<Jeu> jeux() {
-    const std::vector<Enregistrement> tous = exemples();
-    std::vector<Jeu> resultat;
+// The example files, each family file before the file that mixes them: a
+// type and action takes its records from the first file that holds it.
+constexpr const char* FICHIERS[] = {
+    "abattages.vse", "abattages-office.vse", "abattages-onicab.vse", "associations.vse", "demandes-info.vse",
+    "detenteurs.vse", "dispositifs.vse", "entrees-sorties.vse", "etablissements.vse", "imports.vse",
+    "naissances.vse", "retours-erreur.vse", "exemple.vse"};
 
-    // Valid records by type and action (columns 22-25 and 19-21).
-    for (const Enregistrement& e : tous) {
-        const std::string nom = "valides/" + e.texte.substr(21, 4) + "/" + e.texte.substr(18, 3);
-        auto jeu = std::find_if(resultat.begin(), resultat.end(), [&nom](const Jeu& j) { return j.nom == nom; });
-        if (jeu == resultat.end()) jeu = resultat.insert(resultat.end(), Jeu{nom, {}, true});
-        jeu->enregistrements.push_back(e);
+std::vector<Jeu> jeux() {
+    std::vector<Jeu> resultat;
+    // Adds a record to the set of its name, made after the FICH record `fich`;
+    // when that set was made for the FICH record of another emitter (columns
+    // 3 to 10), to a set named after this file's emitter.
+    auto ajouter = [&resultat](const std::string& nom, const std::string& fich, const std::string& ligne) {
+        auto nommee = [&resultat](const std::string& n) {
+            return std::find_if(resultat.begin(), resultat.end(), [&n](const Jeu& j) { return j.nom == n; });
+        };
+        std::string cle = nom;
+        auto jeu = nommee(cle);
+        if (jeu != resultat.end() && jeu->fich.compare(2, 8, fich, 2, 8) != 0) {
+            const std::string emetteur = fich.substr(2, 8);
+            cle.append("@").append(emetteur, 0, emetteur.find(' '));
+            jeu = nommee(cle);
+        }
+        if (jeu == resultat.end()) jeu = resultat.insert(resultat.end(), Jeu{cle, fich, {}, true});
+        jeu->enregistrements.emplace_back(ligne);
+    };
+
+    // Valid records by type and action (columns 22-25 and 19-21), with the
+    // FICH record of their file. An EXP1 or EGET creation comes with the
+    // record that follows it (its pair, which also counts as a record of its
+    // own type alone).
+    for (const char* nom : FICHIERS) {
+        const std::vector<std::string> lignes = lignesExemple(nom);
+        const std::string& fich = lignes.front();
+        for (size_t i = 1; i < lignes.size(); ++i) {
+            const std::string& l = lignes[i];
+            const std::string cle = "valides/" + l.substr(21, 4) + "/" + l.substr(18, 3);
+            ajouter(cle, fich, l);
+            const bool paire = l.compare(18, 7, "CREEXP1") == 0 || l.compare(18, 7, "CREEGET") == 0;
+            if (paire && i + 1 < lignes.size()) {
+                const std::string& suite = lignes[++i];
+                ajouter(cle, fich, suite);
+                ajouter("valides/" + suite.substr(21, 4) + "/" + suite.substr(18, 3), fich, suite);
+            }
+        }
     }
-    resultat.push_back({"valides/melange", tous, true});
+    std::sort(resultat.begin(), resultat.end(), [](const Jeu& a, const Jeu& b) { return a.nom < b.nom; });
+
+    // Every record of the file that mixes the types, in its order.
+    const std::vector<std::string> melange = lignesExemple("exemple.vse");
+    Jeu tous{"valides/melange", melange.front(), {}, true};
+    for (size_t i = 1; i < melange.size(); ++i) tous.enregistrements.emplace_back(melange[i]);
+    resultat.push_back(tous);
 
     std::string entr;
-    for (const Enregistrement& e : tous) {
+    for (const Enregistrement& e : tous.enregistrements) {
         if (entr.empty() && e.texte.compare(18, 7, "CREENTR") == 0) entr = e.texte;
     }
-    for (const auto& [nom, e] : fautifs(entr)) resultat.push_back({"erreurs/" + nom, {e}, false});
+    for (const auto& [nom, e] : fautifs(entr)) resultat.push_back({"erreurs/" + nom, tous.fich, {e}, false});
     return resultat;
 }
 
@@ -164,7 +195,7 @@ std::vector<Jeu> jeux() {
 // counts for two values of n, divided by their difference, is the cost of a
 // record.
 int passes(const Jeu& jeu, long n) {
-    Moteur moteur(fichExemple());
+    Moteur moteur(jeu.fich);
     int erreurs = 0;
     for (long i = 0; i < n; ++i) {
         const Enregistrement& e = jeu.enregistrements[static_cast<size_t>(i) % jeu.enregistrements.size()];
@@ -178,6 +209,10 @@ int passes(const Jeu& jeu, long n) {
 
 int main(int argc, char** argv) {
     const std::vector<Jeu> tous = jeux();
+    if (argc == 2 && std::strcmp(argv[1], "--liste") == 0) {
+        for (const Jeu& jeu : tous) std::printf("%s\n", jeu.nom.c_str());
+        return 0;
+    }
     if (argc == 4 && std::strcmp(argv[1], "--passes") == 0) {
         for (const Jeu& jeu : tous) {
             if (jeu.nom == argv[2]) return passes(jeu, std::atol(argv[3]));
@@ -187,7 +222,7 @@ int main(int argc, char** argv) {
     }
     for (const Jeu& jeu : tous) {
         benchmark::RegisterBenchmark(jeu.nom.c_str(), [&jeu](benchmark::State& s) {
-            traiterEnBoucle(s, jeu.enregistrements, jeu.valides);
+            traiterEnBoucle(s, jeu.fich, jeu.enregistrements, jeu.valides);
         });
     }
     benchmark::Initialize(&argc, argv);

@@ -33,8 +33,11 @@ inline void copierDebut(const char* source, std::size_t n, char* cible) {
     cible[i] = '\0';
 }
 
-// Length of v, counting at most max characters.
+// Length of v, counting at most max characters. Short bounds are counted
+// here; long ones (a column of the line, read through xdebug) by strnlen,
+// which examines a word or a vector at a time.
 inline int longueurBornee(const char* v, int max) {
+    if (max > 16) return static_cast<int>(strnlen(v, static_cast<std::size_t>(max)));
     int longueur = 0;
     while (longueur < max && v[longueur] != '\0') ++longueur;
     return longueur;

@@ -18,6 +18,7 @@
 #include "checks/dates.h"
 #include "checks/generiques.h"
 #include "checks/identifiants.h"
+#include "checks/index.h"
 #include "checks/nombres.h"
 #include "checks/octets.h"
 #include "records/records.h"
@@ -72,12 +73,16 @@ int anneeDe(const char* date) { return nombreDe(date, 5, 4); }
 bool notifieParOffice() { return commencePar(cp.NUME_IDENT_ABAT_NOTIF, "OFFICE"); }
 bool notifieParOfficeOuOnicab() { return notifieParOffice() || commencePar(cp.NUME_IDENT_ABAT_NOTIF, "ONICAB"); }
 
-// Whole-string equality with one of the first n entries of a table.
-bool dansLaTable(const char* valeur, const tValAutorise* table, int n) {
-    for (int i = 0; i < n; ++i) {
-        if (egal(valeur, table[i])) return true;
-    }
-    return false;
+// The lists these checks compare with, indexed once: whole-string equality
+// with an entry, without the partner codes that the list rules also accept.
+const IndexValeurs& paysDeProvenance() {
+    static const IndexValeurs index(TP, LenTP,
+                                    std::span<const char* const>(TCPNOCEE, static_cast<std::size_t>(LenTCPNOCEE)));
+    return index;
+}
+const IndexValeurs& departements() {
+    static const IndexValeurs index(TD, LenTD, {});
+    return index;
 }
 
 // Number of characters of v before its first blank (all of them when it has none).
@@ -120,7 +125,7 @@ int vAbat_C2_2(const char*, char* champ, const void*, int) {
 }
 
 int fVerif_ASDA(const char*, char* champ, const void*, int) {
-    return dansLaTable(champ, TP, LenTP) || dansLaTable(champ, TCPNOCEE, LenTCPNOCEE);
+    return paysDeProvenance().contient(champ);
 }
 
 int presence_C5(const char*, char*, const void*, int) { return !champVide(cp.NUME_EXPLOIT_PROVENANCE); }
@@ -220,7 +225,7 @@ int fVerif_NUMID_ABATNOT_CONF(const char*, char* champ, const void*, int) {
     char departement[3];
     copierDebut(champ, 2, departement);
     if (egal(departement, "2A") || egal(departement, "2B")) return 1;
-    return dansLaTable(departement, TD, LenTD);
+    return departements().contient(departement);
 }
 
 int fVerif_NUMID_ABATNOT_COHER(const char*, char*, const void*, int) { return 1; }
