@@ -9,7 +9,7 @@ trap 'rm -rf "$prefixe"' EXIT
 statut=0
 
 cmake --install "$build" --prefix "$prefixe" >/dev/null
-for f in bin/telvaros bin/telvaros-rapport share/man/man1/telvaros.1.gz share/doc/telvaros/README.md \
+for f in bin/telvaros bin/telvaros-rapport share/man/man1/telvaros.1.gz share/man/man1/telvaros-rapport.1.gz share/doc/telvaros/README.md \
   share/doc/telvaros/copyright share/doc/telvaros/changelog.gz; do
   [ -f "$prefixe/$f" ] || { echo "not installed: $f"; statut=1; }
 done
@@ -22,13 +22,15 @@ done
 # The installed manual page is the source page, compressed.
 cmp -s <(gzip -dc "$prefixe/share/man/man1/telvaros.1.gz") "$source/doc/telvaros.1" ||
   { echo "installed manual page differs from doc/telvaros.1"; statut=1; }
-# Rendered with every warning on: not one may be printed.
-avertissements=$(groff -man -ww -z "$source/doc/telvaros.1" 2>&1)
-[ -z "$avertissements" ] || { echo "groff warnings:"; echo "$avertissements"; statut=1; }
-if command -v man >/dev/null; then
-  avertissements=$(MANWIDTH=80 man --warnings -l "$source/doc/telvaros.1" 2>&1 >/dev/null)
-  [ -z "$avertissements" ] || { echo "man warnings:"; echo "$avertissements"; statut=1; }
-fi
+# Both pages rendered with every warning on: not one may be printed.
+for page in telvaros.1 telvaros-rapport.1; do
+  avertissements=$(groff -man -ww -z "$source/doc/$page" 2>&1)
+  [ -z "$avertissements" ] || { echo "groff warnings ($page):"; echo "$avertissements"; statut=1; }
+  if command -v man >/dev/null; then
+    avertissements=$(MANWIDTH=80 man --warnings -l "$source/doc/$page" 2>&1 >/dev/null)
+    [ -z "$avertissements" ] || { echo "man warnings ($page):"; echo "$avertissements"; statut=1; }
+  fi
+done
 # The manual page gives the usage line of the tool.
 grep -q 'fichier\\-a\\-traiter' "$source/doc/telvaros.1" || { echo "synopsis missing"; statut=1; }
 
