@@ -1,6 +1,7 @@
 // Fast paths of the record loop held equal to the plain code they replace:
-// the bounded length that reads a word at a time, and the indexed lists of
-// the ABAT checks against the scans of their tables.
+// the bounded length that reads a word at a time, the date order computed on
+// whole words, and the indexed lists of the ABAT checks against the scans of
+// their tables.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "outils.h"
+#include "checks/coherence.h"
 #include "checks/octets.h"
 #include "records/abat.h"
 #include "reference/valautorise.h"
@@ -107,5 +109,42 @@ TEST(CheminsRapides, DepartementDuNotifiantAbatCommeLaTable) {
     for (const char* office : {"OFFICEDE    ", "ONICABFR    "}) {
         essai::Valeur champ(office);
         EXPECT_NE(fVerif_NUMID_ABATNOT_CONF("", champ.get(), nullptr, 0), 0) << office;
+    }
+}
+
+namespace {
+
+// The date order key written out byte by byte: the YYYYMMDD rewrite of the
+// first 8 characters, blanks read as '0' where asked, missing positions as
+// NUL (below every character).
+std::vector<unsigned char> cleParOctets(const std::string& date, bool blancsEnZeros) {
+    std::string c(8, '\0');
+    for (size_t i = 0; i < 8 && i < date.size(); ++i) c[i] = blancsEnZeros && date[i] == ' ' ? '0' : date[i];
+    const std::string cle = c.substr(4, 4) + c.substr(2, 2) + c.substr(0, 2);
+    return {cle.begin(), cle.end()};
+}
+
+}  // namespace
+
+// fCoherenDC (the date is not after the reference date, blanks of the date
+// read as zeros) over dates of 0 to 10 characters, with blanks, digits, the
+// NUL stand-in and bytes above 127 in every position.
+TEST(CheminsRapides, DateOrderOnWholeWordsAsByteByByte) {
+    std::mt19937 alea(20261208);
+    std::string alphabet = " 0123456789 09\x7f";
+    alphabet += static_cast<char>(0xE9);
+    alphabet += static_cast<char>(0x80);
+    auto date = [&] {
+        std::string d(alea() % 11, ' ');
+        for (char& c : d) c = alphabet[alea() % alphabet.size()];
+        return d;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const std::string reference = i % 3 == 0 ? "20062024" : date();
+        const std::string valeur = i % 5 == 0 ? "  062024" : date();
+        essai::Valeur champ(valeur);
+        const int attendu = cleParOctets(reference, false) >= cleParOctets(valeur, true);
+        ASSERT_EQ(fCoherenDC(reference.c_str(), champ.get(), nullptr, 0), attendu)
+            << '"' << reference << "\" \"" << valeur << '"';
     }
 }

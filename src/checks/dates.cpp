@@ -1,6 +1,7 @@
 // Date and time checks.
 #include "checks/dates.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -22,6 +23,22 @@ constexpr char FIN_SANS_LIMITE[] = "TOUJOURS";
 // past the end of a shorter value read as NUL, which is neither a digit nor a
 // blank and orders before both.
 std::uint64_t cleAAAAMMJJ(const char* date, bool blancsEnZeros) {
+    if (std::endian::native == std::endian::little && longueurBornee(date, LONGUEUR_DATE) == LONGUEUR_DATE) {
+        // The whole date at once: its 8 bytes as one word (first byte lowest),
+        // blanks turned into '0' where asked, then the bytes reordered.
+        std::uint64_t mot;
+        std::memcpy(&mot, date, sizeof mot);
+        if (blancsEnZeros) {
+            // 0x80 in each byte equal to a blank, and in no other byte.
+            constexpr std::uint64_t BAS = 0x7F7F7F7F7F7F7F7Full;
+            const std::uint64_t x = mot ^ 0x2020202020202020ull;
+            const std::uint64_t blancs = ~(((x & BAS) + BAS) | x | BAS);
+            mot |= blancs >> 3;  // ' ' (0x20) | 0x10 == '0'
+        }
+        const std::uint64_t jjmmaaaa = __builtin_bswap64(mot);  // DDMMYYYY, first byte highest
+        const std::uint64_t jjmm = jjmmaaaa >> 32;
+        return (jjmmaaaa << 32) | ((jjmm & 0xFFFF) << 16) | (jjmm >> 16);
+    }
     unsigned char c[8] = {};
     for (int i = 0; i < 8 && date[i] != '\0'; ++i) {
         c[i] = static_cast<unsigned char>(blancsEnZeros && date[i] == ' ' ? '0' : date[i]);

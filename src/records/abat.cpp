@@ -11,6 +11,7 @@
 // from the current line as the first check of every record.
 #include "records/abat.h"
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 
@@ -92,18 +93,26 @@ std::size_t avantPremierBlanc(const char* v) { return std::strcspn(v, " "); }
 
 void getVseCorps() {
     std::memset(&cp, 0, sizeof cp);
+    // The line's length up to the last column of the snapshot, measured once:
+    // each member takes its field's characters that the line holds.
+    const int longueur = longueurBornee(xdebug, 138);
+    auto copier = [longueur](int debut, int largeur, char* cible) {
+        const int presents = std::clamp(longueur - (debut - 1), 0, largeur);
+        std::memcpy(cible, xdebug + (debut - 1), static_cast<std::size_t>(presents));
+        cible[presents] = '\0';
+    };
     // C1 is left cleared: the checks that need it read it from the line.
-    copierDeLaLigne(65, 12, cp.NUME_NATI_BOV);
-    copierDeLaLigne(77, 2, cp.CODE_RESULTAT);
-    copierDeLaLigne(79, 2, cp.CODE_EXPLOIT_PROVENANCE);
-    copierDeLaLigne(81, 12, cp.NUME_EXPLOIT_PROVENANCE);
-    copierDeLaLigne(93, 8, cp.DATE_ENTREE_ABAT);
-    copierDeLaLigne(101, 8, cp.DATE_ABATTAGE);
-    copierDeLaLigne(109, 8, cp.NUME_TUERIE);
-    copierDeLaLigne(117, 7, cp.POIDS_CARCASSE);
-    copierDeLaLigne(124, 2, cp.CODE_PAYS_ABAT_NOTIF);
-    copierDeLaLigne(126, 12, cp.NUME_IDENT_ABAT_NOTIF);
-    copierDeLaLigne(138, 1, cp.INDIC_CREA_INVA_ABATT);
+    copier(65, 12, cp.NUME_NATI_BOV);
+    copier(77, 2, cp.CODE_RESULTAT);
+    copier(79, 2, cp.CODE_EXPLOIT_PROVENANCE);
+    copier(81, 12, cp.NUME_EXPLOIT_PROVENANCE);
+    copier(93, 8, cp.DATE_ENTREE_ABAT);
+    copier(101, 8, cp.DATE_ABATTAGE);
+    copier(109, 8, cp.NUME_TUERIE);
+    copier(117, 7, cp.POIDS_CARCASSE);
+    copier(124, 2, cp.CODE_PAYS_ABAT_NOTIF);
+    copier(126, 12, cp.NUME_IDENT_ABAT_NOTIF);
+    copier(138, 1, cp.INDIC_CREA_INVA_ABATT);
 }
 
 int presence_C2(const char*, char*, const void*, int) {
