@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <utility>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -236,15 +237,10 @@ std::set<std::string> Repertoire::fichiers() const {
     return noms;
 }
 
-Resultat lancer(const std::vector<std::string>& arguments, const std::string& repertoire,
-                const std::optional<std::string>& tmpdir) {
+Resultat lancerProgramme(const std::string& binaire, const std::vector<std::string>& arguments,
+                         const std::string& repertoire, std::vector<std::string> environnement) {
     int sortie[2], erreur[2];
     if (pipe(sortie) != 0 || pipe(erreur) != 0) throw std::runtime_error("pipe");
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e) {
-        if (std::strncmp(*e, "TMPDIR=", 7) != 0) env.emplace_back(*e);
-    }
-    if (tmpdir) env.push_back("TMPDIR=" + *tmpdir);
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork");
     if (pid == 0) {
@@ -256,13 +252,13 @@ Resultat lancer(const std::vector<std::string>& arguments, const std::string& re
         close(erreur[1]);
         if (chdir(repertoire.c_str()) != 0) _exit(126);
         std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(TELVAROS_BINAIRE));
+        argv.push_back(const_cast<char*>(binaire.c_str()));
         for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         std::vector<char*> envp;
-        for (auto& e : env) envp.push_back(e.data());
+        for (auto& e : environnement) envp.push_back(e.data());
         envp.push_back(nullptr);
-        execve(TELVAROS_BINAIRE, argv.data(), envp.data());
+        execve(binaire.c_str(), argv.data(), envp.data());
         _exit(127);
     }
     close(sortie[1]);
@@ -289,6 +285,16 @@ Resultat lancer(const std::vector<std::string>& arguments, const std::string& re
     waitpid(pid, &statut, 0);
     r.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : 128 + WTERMSIG(statut);
     return r;
+}
+
+Resultat lancer(const std::vector<std::string>& arguments, const std::string& repertoire,
+                const std::optional<std::string>& tmpdir) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (std::strncmp(*e, "TMPDIR=", 7) != 0) env.emplace_back(*e);
+    }
+    if (tmpdir) env.push_back("TMPDIR=" + *tmpdir);
+    return lancerProgramme(TELVAROS_BINAIRE, arguments, repertoire, std::move(env));
 }
 
 Resultat valider(const Repertoire& rep, const std::string& contenu, const std::vector<std::string>& options) {

@@ -105,6 +105,11 @@ struct Resultat {
     std::string erreur;  // standard error
 };
 
+// Runs `binaire` with `arguments` in directory `repertoire` and the given
+// environment, and collects its exit code, standard output and error.
+Resultat lancerProgramme(const std::string& binaire, const std::vector<std::string>& arguments,
+                         const std::string& repertoire, std::vector<std::string> environnement);
+
 // Runs the tool with `arguments` in directory `repertoire`. TMPDIR is removed
 // from its environment unless `tmpdir` is given.
 Resultat lancer(const std::vector<std::string>& arguments, const std::string& repertoire,

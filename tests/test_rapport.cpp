@@ -39,50 +39,9 @@ std::string binaireRapport() {
 }
 
 Resultat rapporter(const std::vector<std::string>& arguments, const std::string& repertoire) {
-    int sortie[2], erreur[2];
-    if (pipe(sortie) != 0 || pipe(erreur) != 0) throw std::runtime_error("pipe");
-    const std::string binaire = binaireRapport();
-    const pid_t pid = fork();
-    if (pid < 0) throw std::runtime_error("fork");
-    if (pid == 0) {
-        dup2(sortie[1], 1);
-        dup2(erreur[1], 2);
-        close(sortie[0]);
-        close(erreur[0]);
-        close(sortie[1]);
-        close(erreur[1]);
-        if (chdir(repertoire.c_str()) != 0) _exit(126);
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(binaire.c_str()));
-        for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execve(binaire.c_str(), argv.data(), environ);
-        _exit(127);
-    }
-    close(sortie[1]);
-    close(erreur[1]);
-    Resultat r;
-    pollfd fds[2] = {{sortie[0], POLLIN, 0}, {erreur[0], POLLIN, 0}};
-    int ouverts = 2;
-    char tampon[65536];
-    while (ouverts > 0) {
-        if (poll(fds, 2, -1) < 0) break;
-        for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
-            const ssize_t n = read(fds[i].fd, tampon, sizeof tampon);
-            if (n <= 0) {
-                close(fds[i].fd);
-                fds[i].fd = -1;
-                --ouverts;
-            } else {
-                (i == 0 ? r.sortie : r.erreur).append(tampon, static_cast<size_t>(n));
-            }
-        }
-    }
-    int statut = 0;
-    waitpid(pid, &statut, 0);
-    r.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : 128 + WTERMSIG(statut);
-    return r;
+    std::vector<std::string> environnement;
+    for (char** e = environ; *e != nullptr; ++e) environnement.emplace_back(*e);
+    return lancerProgramme(binaireRapport(), arguments, repertoire, std::move(environnement));
 }
 
 // ---- A small JSON reader, enough for the report's lines --------------------
