@@ -54,6 +54,22 @@ struct sMoteur {
     int sauvCodeVSEerr = 0;     // error count of the previous record
     char sauvLienVSE[13] = {};  // C2 of a pending EXP1 or EGET creation
 
+    // Header verdicts already found in this run. The header rules read the
+    // header's own checked fields and nothing else: the same bytes there
+    // give the same header errors. Each entry holds the 62 header columns
+    // as the checks see them, those of the fields without a check blanked
+    // (columns 1, 2, 26 and 51 to 60, a record number in many files), and
+    // the error numbers of the header rules alone. Entries are chosen by
+    // the action and type columns, which change from record to record.
+    struct EnteteVerifiee {
+        bool valide = false;
+        char colonnes[64] = {};
+        int nombre = 0;
+        int codes[10] = {};
+    };
+    static constexpr int NB_ENTETES_VERIFIEES = 16;
+    EnteteVerifiee entetesVerifiees[NB_ENTETES_VERIFIEES];
+
     // The FICH record as read, echoed in the summary records and error records.
     char tamponFich[LONGUEUR_VSE] = {};
     int longueurFich = 0;

@@ -1,9 +1,10 @@
 // Record processing.
 #include "engine/traitement.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <vector>
+#include <optional>
 
 #include "checks/coherence.h"
 #include "checks/octets.h"
@@ -61,22 +62,28 @@ void colonnes(const char* vue, int longueur, int debut, int fin, char* destinati
     destination[n] = '\0';
 }
 
-// The rule tables of the header, the trailer, the FICH body and of every
-// entry of the switch table, compiled at the first record.
-struct Tables {
+// The rule tables of the header, the trailer and the FICH body, compiled at
+// the first record, and those of the switch table's entries, each compiled
+// the first time a record of its type comes (most files hold one or two
+// types).
+class Tables {
+public:
     TableCompilee entete{tEntete, lEntete};
     TableCompilee fin{tFin, lFin};
     TableCompilee fich{tFich, lFich};
-    std::vector<TableCompilee> corps;  // by switch-table index; empty for the closing entry
 
-    Tables() {
-        corps.reserve(ERR_AIGUILLAGE);
-        for (int i = 0; i < ERR_AIGUILLAGE; ++i) corps.emplace_back(tAiguillage[i].tabVerif, *tAiguillage[i].pLenTabVerif);
+    const TableCompilee& corps(int idx) {
+        std::optional<TableCompilee>& c = corps_[static_cast<size_t>(idx)];
+        if (!c) c.emplace(tAiguillage[idx].tabVerif, *tAiguillage[idx].pLenTabVerif);
+        return *c;
     }
+
+private:
+    std::optional<TableCompilee> corps_[ERR_AIGUILLAGE];  // by switch-table index
 };
 
-const Tables& tables() {
-    static const Tables compilees;
+Tables& tables() {
+    static Tables compilees;
     return compilees;
 }
 
@@ -95,6 +102,41 @@ int verifier(sMoteur& m, const TableCompilee& table, int visu, int n, valeurVSE*
              const char* zone) {
     if (visu != noVisu) return table.verifier(m, visu, n, slots, valE5, zone);
     return table.verifier(m, n, slots, valE5);
+}
+
+// The header rules on the current record, after its line faults, from n on.
+// Without a trace, a whole header's errors are looked up among those already
+// found for the same checked columns, and kept there when new.
+int verifierEntete(sMoteur& m, const TableCompilee& entete, int visu, int n, const char* vue, int longueur) {
+    if (visu != noVisu) return verifier(m, entete, visu, n, valEnteteVSE, nullptr, "E");
+    n = TableCompilee::signalerDefauts(m, n);
+    constexpr int LARGEUR = 62;
+    int codesLus[10];
+    const int* codes = codesLus;
+    int nombre = 0;
+    if (longueur < LARGEUR) {
+        // A header cut short: checked, not kept.
+        nombre = entete.verifierRegles(codesLus, valEnteteVSE, nullptr);
+    } else {
+        char cle[sizeof m.entetesVerifiees[0].colonnes] = {};
+        std::memcpy(cle, vue, LARGEUR);
+        cle[0] = cle[1] = cle[25] = ' ';
+        std::memset(cle + 50, ' ', 10);
+        std::uint64_t actionEtType;  // columns 19 to 26
+        std::memcpy(&actionEtType, vue + 18, sizeof actionEtType);
+        sMoteur::EnteteVerifiee& e =
+            m.entetesVerifiees[((actionEtType ^ (actionEtType >> 29)) * 0x9E3779B97F4A7C15ull) >> 60];
+        static_assert(sMoteur::NB_ENTETES_VERIFIEES == 16);
+        if (!e.valide || std::memcmp(e.colonnes, cle, sizeof cle) != 0) {
+            e.nombre = entete.verifierRegles(e.codes, valEnteteVSE, nullptr);
+            std::memcpy(e.colonnes, cle, sizeof cle);
+            e.valide = true;
+        }
+        codes = e.codes;
+        nombre = e.nombre;
+    }
+    for (int i = 0; i < nombre && n <= 9; ++i) m.codeErreur[n++] = codes[i];
+    return n;
 }
 
 // Body slots from this one on are known to be empty.
@@ -138,7 +180,7 @@ sVerdict premierEnregistrement(sMoteur& m, const char* tampon, int longueur, int
     const char* typeVSE = valEnteteVSE[E6].valeur;
     if (!vaut(typeVSE, "FICH")) return arret(message::IG011);
 
-    const Tables& t = tables();
+    Tables& t = tables();
     m.errFich = verifier(m, t.entete, visu, m.nbErreur, valEnteteVSE, nullptr, "E");
     couperCorps(t.fich, visu, vue, longueur);
     if (vaut(valCorpsVSE[C1].valeur, "                ")) return arret(message::I099);
@@ -214,7 +256,7 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
         std::fputs("|\n", stdout);
     }
     std::memset(m.codeErreur, 0, 10 * sizeof m.codeErreur[0]);
-    const Tables& t = tables();
+    Tables& t = tables();
     couper(t.entete, visu, vue, longueur, valEnteteVSE);
     couper(t.fin, visu, vue, longueur, valFinVSE);
 
@@ -258,10 +300,10 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
 
     int idx = ERR_AIGUILLAGE;
     if (n <= 9) {
-        n = verifier(m, t.entete, visu, n, valEnteteVSE, nullptr, "E");
+        n = verifierEntete(m, t.entete, visu, n, vue, longueur);
         idx = chercherAiguillage(typeVSE);
         if (tAiguillage[idx].code != -1) {
-            const TableCompilee& corps = t.corps[static_cast<size_t>(idx)];
+            const TableCompilee& corps = t.corps(idx);
             couperCorps(corps, visu, vue, longueur);
             n = verifier(m, corps, visu, n, valCorpsVSE, action, "C");
             // The processing status: body columns 77 to 78 in every type but ERRE.

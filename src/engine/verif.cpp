@@ -100,10 +100,14 @@ TableCompilee::TableCompilee(const sCorps* tCorps, int lCorps) : regles_(tCorps)
         coupes_.push_back({tCorps[r].debut - 1, tCorps[r].fin - tCorps[r].debut + 1});
         coupesDansLeVSE_ = coupesDansLeVSE_ && tCorps[r].debut >= 1 && tCorps[r].fin <= LONGUEUR_VSE;
     }
+    compiler(false, plans_);
+}
+
+void TableCompilee::compiler(bool traces, std::vector<Etape> (&plans)[7]) const {
     for (int plan = 0; plan < 7; ++plan) {
         int slot = -1;
-        for (int r = 0; r < lCorps; ++r) {
-            const sCorps& regle = tCorps[r];
+        for (int r = 0; r < nombre_; ++r) {
+            const sCorps& regle = regles_[r];
             if (regle.debut != 0) ++slot;
             Etape etape{nullptr, nullptr, nullptr, nullptr, 0, erreur::OBLIGATION, slot, Genre::sansCheck, 0,
                         regle.numChamp};
@@ -128,9 +132,10 @@ TableCompilee::TableCompilee(const sCorps* tCorps, int lCorps) : regles_(tCorps)
                     etape.noErr = regle.noErr;
                     if (regle.pfVerif == fVerifValAut) etape.index = indexDeTable(regle.sverif, *regle.plenSverif);
                 }
-                if (etape.genre != Genre::ignoree) plans_[plan].push_back(etape);
+                if (traces || etape.genre != Genre::ignoree) plans[plan].push_back(etape);
+            } else if (traces) {
+                plans[plan].push_back(etape);
             }
-            plansTraces_[plan].push_back(etape);
         }
     }
 }
@@ -213,6 +218,13 @@ template <class Observateur>
                                                            valeurVSE* valChampsVSE,
                                                            Observateur& observateur) const {
     n = signalerDefautsLigne(m, observateur.visu, n);
+    return parcourirRegles(etapes, m.codeErreur, n, valChampsVSE, observateur);
+}
+
+template <class Observateur>
+[[gnu::always_inline]] inline int TableCompilee::parcourirRegles(const std::vector<Etape>& etapes, int* codes, int n,
+                                                                 valeurVSE* valChampsVSE,
+                                                                 Observateur& observateur) const {
     if (nombre_ <= 0) return n;
     for (const Etape& etape : etapes) {
         observateur.regle(etape);
@@ -232,7 +244,7 @@ template <class Observateur>
         }
         if (etape.verif == nullptr) {
             observateur.interdite(etape);
-            m.codeErreur[n++] = erreur::OBLIGATION;
+            codes[n++] = erreur::OBLIGATION;
             continue;
         }
         char* const valeur = valChampsVSE[etape.slot].valeur;
@@ -242,7 +254,7 @@ template <class Observateur>
                                  : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;
         if (!accepte) {
             observateur.refusee(etape, valeur);
-            m.codeErreur[n++] = etape.noErr;
+            codes[n++] = etape.noErr;
         }
     }
     return n;
@@ -253,9 +265,20 @@ int TableCompilee::verifier(sMoteur& m, int nbErreurPassee, valeurVSE* valChamps
     return parcourir(plans_[plan(valE5)], m, nbErreurPassee, valChampsVSE, observateur);
 }
 
+int TableCompilee::signalerDefauts(sMoteur& m, int n) { return signalerDefautsLigne(m, noVisu, n); }
+
+int TableCompilee::verifierRegles(int* codes, valeurVSE* valChampsVSE, const char* valE5) const {
+    SansTrace observateur;
+    return parcourirRegles(plans_[plan(valE5)], codes, 0, valChampsVSE, observateur);
+}
+
 int TableCompilee::verifier(sMoteur& m, int visu, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5,
                             const char* premLettre) const {
     if (visu == noVisu) return verifier(m, nbErreurPassee, valChampsVSE, valE5);
+    if (!tracesCompilees_) {
+        compiler(true, plansTraces_);
+        tracesCompilees_ = true;
+    }
     Trace observateur{visu, premLettre};
     return parcourir(plansTraces_[plan(valE5)], m, nbErreurPassee, valChampsVSE, observateur);
 }

@@ -67,6 +67,13 @@ public:
     int verifier(sMoteur& m, int visu, int nbErreurPassee, valeurVSE* valChampsVSE, const char* valE5,
                  const char* premLettre) const;
 
+    // The two halves of verifier without a trace: the line faults, as
+    // errors 106 to 108 appended from n on; and the rules alone, whose error
+    // numbers are written to codes from its start (at most 10); each returns
+    // the new count.
+    static int signalerDefauts(sMoteur& m, int n);
+    int verifierRegles(int* codes, valeurVSE* valChampsVSE, const char* valE5) const;
+
     // A step of a plan. In the plans of a run without a trace, every step
     // runs: a null check records error 86 without running. The traced plans
     // hold every rule of the table.
@@ -104,11 +111,20 @@ private:
     template <class Observateur>
     int parcourir(const std::vector<Etape>& etapes, sMoteur& m, int n, valeurVSE* valChampsVSE,
                   Observateur& observateur) const;
+    template <class Observateur>
+    int parcourirRegles(const std::vector<Etape>& etapes, int* codes, int n, valeurVSE* valChampsVSE,
+                        Observateur& observateur) const;
+
+    // The plans of one obligation column: those of a run without a trace,
+    // or (traces) every rule.
+    void compiler(bool traces, std::vector<Etape> (&plans)[7]) const;
 
     const sCorps* regles_;
     int nombre_;
     std::vector<Coupe> coupes_;
     bool coupesDansLeVSE_ = true;  // every field lies within the 256 columns
     std::vector<Etape> plans_[7];
-    std::vector<Etape> plansTraces_[7];
+    // Compiled at the first traced walk: a run without a trace never needs them.
+    mutable bool tracesCompilees_ = false;
+    mutable std::vector<Etape> plansTraces_[7];
 };

@@ -1,0 +1,145 @@
+// Header verdicts taken again from the records already checked in a run:
+// over long runs of records with headers drawn at random (valid and faulty
+// fields, the unchecked columns changing, headers cut short, odd bytes),
+// every record gets exactly the error numbers an engine that has seen no
+// other record gives it.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/traitement.h"
+#include "outils.h"
+
+using namespace essai;
+
+namespace {
+
+// An engine over a fresh model that has processed the FICH record.
+class Moteur {
+public:
+    explicit Moteur(const std::string& fichier) : m_(std::make_unique<sMoteur>()) {
+        effacerModele();
+        traiter(fichier, 1);
+    }
+    sVerdict traiter(const std::string& texte, int numero) {
+        tampon_ = texte;
+        m_->codLong = texte.size() < LONGUEUR_VSE ? 2 : texte.size() > LONGUEUR_VSE ? 1 : 0;
+        m_->codCaract = 0;
+        for (const char c : texte.substr(0, LONGUEUR_VSE)) {
+            if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) m_->codCaract = 1;
+        }
+        m_->nbErreur = 0;
+        if (tampon_.size() > LONGUEUR_VSE) tampon_.resize(LONGUEUR_VSE);
+        return traitement(*m_, tampon_.data(), static_cast<int>(tampon_.size()), noVisu, numero);
+    }
+
+private:
+    std::unique_ptr<sMoteur> m_;
+    std::string tampon_;
+};
+
+std::vector<int> codes(const sVerdict& v) {
+    if (v.nbErreur <= 0) return {};
+    return {v.codes, v.codes + std::min(v.nbErreur, 10)};
+}
+
+template <class T>
+const T& unDe(std::mt19937& alea, const std::vector<T>& choix) {
+    return choix[std::uniform_int_distribution<size_t>(0, choix.size() - 1)(alea)];
+}
+
+// A record whose header fields are drawn among valid and faulty values; the
+// unchecked columns (1, 2, 26, 51 to 60) take any byte; now and then a byte
+// of a checked field becomes a NUL, a DEL or a byte above 127, or the line is
+// cut short or made too long.
+std::string enregistrement(std::mt19937& alea) {
+    const std::vector<std::string> emetteurs = {"001IPG  ", "OFFICE01", "ONICAB22", "NORM01  ", "NORM02  ",
+                                                "PFOC01  ", "OVINFOS ", "ZZZZZZZZ", "001IPG",  "        "};
+    const std::vector<std::string> recepteurs = {"031BDN  ", "001IPG  ", "BDN     ", "031BDN"};
+    const std::vector<std::string> actions = {"CRE", "MOD", "INV", "DEM", "EDI", "ECQ", "XYZ", "CR ", "   "};
+    const std::vector<std::string> types = {"ENTR", "SORT", "DETE", "ABAT", "INFO", "FICH", "ERRE", "NAIS", "ZZZZ"};
+    const std::vector<std::string> etablissements = {"001IPG  ", "NORMABEV", "OFFICE12", "POINTFOC",
+                                                     "OVINFOS ", "ONICAB01", "ZZZ     ", "        "};
+    const std::vector<std::string> codes9 = {"00000001", "        ", "0000 001", "12345678"};
+    const std::vector<std::string> destinataires = {"BDN     ", "XXX     ", "        "};
+    std::uniform_int_distribution<int> octet(0, 255);
+    std::uniform_int_distribution<int> cent(0, 99);
+    if (cent(alea) < 40) {
+        // A valid creation; only its unchecked columns change.
+        Vse v = entrValide();
+        v.e1 = std::string(1, static_cast<char>('A' + cent(alea) % 26));
+        v.e7 = std::string(1, static_cast<char>('0' + cent(alea) % 10));
+        v.e11 = numero(static_cast<size_t>(octet(alea)), 10);
+        return v.texte();
+    }
+    Vse v = vide(unDe(alea, types), unDe(alea, actions));
+    v.e1 = std::string(1, static_cast<char>(octet(alea)));
+    v.e2 = std::string(1, static_cast<char>(octet(alea)));
+    v.e3 = unDe(alea, emetteurs);
+    v.e4 = unDe(alea, recepteurs);
+    v.e7 = std::string(1, static_cast<char>(octet(alea)));
+    v.e8 = unDe(alea, etablissements);
+    v.e9 = unDe(alea, codes9);
+    v.e10 = unDe(alea, destinataires);
+    v.e11 = numero(static_cast<size_t>(octet(alea)) * 1000 + static_cast<size_t>(octet(alea)), 10);
+    v.e12 = unDe(alea, std::vector<std::string>{"3", "4", "5"});
+    v.e13 = unDe(alea, std::vector<std::string>{"N", "U", "X"});
+    std::string t = v.texte();
+    if (cent(alea) < 10) {
+        t[std::uniform_int_distribution<size_t>(2, 49)(alea)] = unDe(alea, std::vector<char>{'\0', '\x7f', '\xe9'});
+    }
+    if (cent(alea) < 5) t.resize(std::uniform_int_distribution<size_t>(1, 80)(alea));
+    if (cent(alea) < 3) t += "XYZ";
+    return t;
+}
+
+}  // namespace
+
+TEST(EntetesVerifiees, ChaqueEnregistrementCommeSeul) {
+    const std::string fichier = fich(10000).texte();
+    for (unsigned graine : {1u, 2u, 3u}) {
+        std::mt19937 alea(graine);
+        Moteur suivi(fichier);
+        int refuses = 0;
+        std::string t;
+        for (int i = 0; i < 4000; ++i) {
+            if (i > 0 && t.size() >= 62 && std::uniform_int_distribution<int>(0, 2)(alea) == 0) {
+                // The previous record with one header byte changed.
+                const char octets[] = {' ', '0', '1', 'A', 'O', 'Z', '\xe9'};
+                const size_t colonne = std::uniform_int_distribution<size_t>(0, 61)(alea);
+                t[colonne] = octets[std::uniform_int_distribution<size_t>(0, 6)(alea)];
+            } else {
+                t = enregistrement(alea);
+            }
+            const std::vector<int> attendus = codes(Moteur(fichier).traiter(t, 2));
+            ASSERT_EQ(codes(suivi.traiter(t, 2 + i)), attendus) << "graine " << graine << ", enregistrement " << i
+                                                                 << ": [" << t << "]";
+            if (!attendus.empty()) ++refuses;
+        }
+        // The draw gives both kinds of records.
+        EXPECT_GT(refuses, 1000);
+        EXPECT_LT(refuses, 3000);
+    }
+}
+
+// The same header with only its unchecked columns changed gets the same
+// errors, and one changed checked byte gets its own.
+TEST(EntetesVerifiees, ColonnesNonControlees) {
+    const std::string fichier = fich(10000).texte();
+    Moteur m(fichier);
+    Vse v = entrValide();
+    v.e9 = "0000 001";
+    const std::vector<int> refus = codes(m.traiter(v.texte(), 2));
+    EXPECT_EQ(refus, std::vector<int>{89});
+    for (int i = 0; i < 5; ++i) {
+        v.e1 = std::string(1, static_cast<char>('A' + i));
+        v.e7 = std::string(1, static_cast<char>('0' + i));
+        v.e11 = numero(static_cast<size_t>(i), 10);
+        EXPECT_EQ(codes(m.traiter(v.texte(), 3 + i)), refus);
+    }
+    v.e9 = "00000001";
+    EXPECT_EQ(codes(m.traiter(v.texte(), 10)), std::vector<int>{});
+}
