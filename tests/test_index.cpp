@@ -15,6 +15,7 @@
 #include "outils.h"
 #include "checks/generiques.h"
 #include "checks/index.h"
+#include "model/modele.h"
 #include "reference/valautorise.h"
 
 namespace {
@@ -100,6 +101,31 @@ TEST(Index, EveryReferenceTableAnswersAsTheScan) {
             ASSERT_EQ(fVerifValAut("", valeur.get(), t.valeurs, *t.nombre), attendu) << '"' << v << '"';
             ASSERT_EQ(sansPartenaires.contient(valeur.get()), parcours(v, t.valeurs, *t.nombre, false))
                 << '"' << v << '"';
+        }
+    }
+}
+
+// A value held in a slot is read a word at a time, whatever the slot holds
+// past its NUL: the slot is filled with a garbage byte before the value is
+// written (a NUL among the garbage included), and the answer must still be
+// the scan's.
+TEST(Index, ValuesInASlotAnswerAsTheScan) {
+    const RepertoireIndex repertoire(kPartenaires);
+    const char dechets[] = {'\0', ' ', 'A', '0', '\x7f', '\xff', '\x80', '\x01'};
+    for (const TableDeReference& t : tablesDeReference()) {
+        SCOPED_TRACE(t.nom);
+        const IndexValeurs* index = repertoire.trouver(t.valeurs, *t.nombre);
+        ASSERT_NE(index, nullptr);
+        for (const std::string& v : sondes()) {
+            if (v.size() > LONGUEUR_VSE) continue;
+            const bool attendu = parcours(v, t.valeurs, *t.nombre);
+            for (const char dechet : dechets) {
+                valeurVSE slot;
+                std::memset(slot.valeur, dechet, sizeof slot.valeur);
+                std::memcpy(slot.valeur, v.c_str(), v.size() + 1);
+                ASSERT_EQ(index->contientDansSlot(slot.valeur), attendu)
+                    << '"' << v << "\" after " << static_cast<int>(static_cast<unsigned char>(dechet));
+            }
         }
     }
 }

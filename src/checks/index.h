@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -40,6 +41,30 @@ public:
             return (paires_[bit / 64] >> (bit % 64)) & 1;
         }
         return contientParHachage(valeur);
+    }
+
+    // contient for a value held in a slot (valeurVSE): at least 16 bytes are
+    // readable from valeur whatever its length, so its first 8 bytes and its
+    // length up to 8 are read as one word; the bytes past its NUL, whatever
+    // they hold, are masked off.
+    bool contientDansSlot(const char* valeur) const {
+        std::uint64_t mot;
+        std::memcpy(&mot, valeur, sizeof mot);
+        // The lowest byte found zero here is the value's first NUL (a borrow
+        // only marks bytes above a zero byte).
+        const std::uint64_t zeros = (mot - 0x0101010101010101ull) & ~mot & 0x8080808080808080ull;
+        std::uint32_t longueur;
+        if (zeros != 0) {
+            longueur = static_cast<std::uint32_t>(__builtin_ctzll(zeros)) / 8;
+            mot &= longueur == 0 ? 0 : ~std::uint64_t{0} >> (64 - 8 * longueur);
+        } else if (valeur[8] == '\0') {
+            longueur = 8;
+        } else {
+            return contientParHachage(valeur);  // longer than 8
+        }
+        if (longueur <= 2) return contient(valeur);
+        if (longueur > longueurMax_) return false;
+        return trouve(Cle{mot, longueur, valeur}, hacher(mot, 0));
     }
 
 private:

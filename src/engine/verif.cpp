@@ -151,7 +151,8 @@ int TableCompilee::couper(const char* vue, int longueur, valeurVSE* tValVSE) con
         for (const Coupe& c : coupes_) {
             char* const valeur = (slot++)->valeur;
             const char* const champ = vue + c.debut;
-            for (int fait = 0; fait < c.largeur; fait += 16) std::memcpy(valeur + fait, champ + fait, 16);
+            std::memcpy(valeur, champ, 16);  // most fields: one move
+            for (int fait = 16; fait < c.largeur; fait += 16) std::memcpy(valeur + fait, champ + fait, 16);
             valeur[c.largeur] = '\0';
         }
     } else {
@@ -250,7 +251,7 @@ template <class Observateur>
         char* const valeur = valChampsVSE[etape.slot].valeur;
         observateur.controle(valeur);
         const bool accepte = etape.index != nullptr
-                                 ? etape.index->contient(valeur)
+                                 ? etape.index->contientDansSlot(valeur)
                                  : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;
         if (!accepte) {
             observateur.refusee(etape, valeur);
