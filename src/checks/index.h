@@ -48,6 +48,7 @@ public:
     // length up to 8 are read as one word; the bytes past its NUL, whatever
     // they hold, are masked off.
     bool contientDansSlot(const char* valeur) const {
+        if (valeur[0] == '\0' || valeur[1] == '\0' || valeur[2] == '\0') return contient(valeur);
         std::uint64_t mot;
         std::memcpy(&mot, valeur, sizeof mot);
         // The lowest byte found zero here is the value's first NUL (a borrow
@@ -62,7 +63,6 @@ public:
         } else {
             return contientParHachage(valeur);  // longer than 8
         }
-        if (longueur <= 2) return contient(valeur);
         if (longueur > longueurMax_) return false;
         return trouve(Cle{mot, longueur, valeur}, hacher(mot, 0));
     }
