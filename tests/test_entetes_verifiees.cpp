@@ -1,6 +1,7 @@
-// Header verdicts taken again from the records already checked in a run:
-// over long runs of records with headers drawn at random (valid and faulty
-// fields, the unchecked columns changing, headers cut short, odd bytes),
+// Header and trailer verdicts taken again from the records already checked in
+// a run: over long runs of records with headers and trailers drawn at random
+// (valid and faulty fields, the unchecked columns changing, lines cut short,
+// odd bytes, a record repeating the previous one but for one byte),
 // every record gets exactly the error numbers an engine that has seen no
 // other record gives it.
 #include <gtest/gtest.h>
@@ -67,12 +68,26 @@ std::string enregistrement(std::mt19937& alea) {
     const std::vector<std::string> destinataires = {"BDN     ", "XXX     ", "        "};
     std::uniform_int_distribution<int> octet(0, 255);
     std::uniform_int_distribution<int> cent(0, 99);
+    const std::vector<std::string> dates = {"20062024", "20062024", "31022024", "2006202", "00000000", "01011899"};
+    const std::vector<std::string> heures = {"120000", "120000", "250000", "12 000", "235959"};
+    const std::vector<std::string> versions = {"025", "025", "999", "02 "};
+    const std::vector<std::string> marques = {"*", "*", "+", " "};
+    auto finAuHasard = [&](Vse& v) {
+        v.f1 = unDe(alea, dates);
+        v.f2 = unDe(alea, heures);
+        v.f3 = unDe(alea, versions);
+        v.f4 = numero(static_cast<size_t>(octet(alea)), 8);
+        v.f5 = unDe(alea, marques);
+    };
     if (cent(alea) < 40) {
-        // A valid creation; only its unchecked columns change.
+        // A valid creation; only its unchecked columns change, and now and
+        // then its trailer.
         Vse v = entrValide();
         v.e1 = std::string(1, static_cast<char>('A' + cent(alea) % 26));
         v.e7 = std::string(1, static_cast<char>('0' + cent(alea) % 10));
         v.e11 = numero(static_cast<size_t>(octet(alea)), 10);
+        v.f4 = numero(static_cast<size_t>(octet(alea)), 8);
+        if (cent(alea) < 20) finAuHasard(v);
         return v.texte();
     }
     Vse v = vide(unDe(alea, types), unDe(alea, actions));
@@ -87,6 +102,7 @@ std::string enregistrement(std::mt19937& alea) {
     v.e11 = numero(static_cast<size_t>(octet(alea)) * 1000 + static_cast<size_t>(octet(alea)), 10);
     v.e12 = unDe(alea, std::vector<std::string>{"3", "4", "5"});
     v.e13 = unDe(alea, std::vector<std::string>{"N", "U", "X"});
+    finAuHasard(v);
     std::string t = v.texte();
     if (cent(alea) < 10) {
         t[std::uniform_int_distribution<size_t>(2, 49)(alea)] = unDe(alea, std::vector<char>{'\0', '\x7f', '\xe9'});
@@ -106,11 +122,13 @@ TEST(EntetesVerifiees, ChaqueEnregistrementCommeSeul) {
         int refuses = 0;
         std::string t;
         for (int i = 0; i < 4000; ++i) {
-            if (i > 0 && t.size() >= 62 && std::uniform_int_distribution<int>(0, 2)(alea) == 0) {
-                // The previous record with one header byte changed.
-                const char octets[] = {' ', '0', '1', 'A', 'O', 'Z', '\xe9'};
-                const size_t colonne = std::uniform_int_distribution<size_t>(0, 61)(alea);
-                t[colonne] = octets[std::uniform_int_distribution<size_t>(0, 6)(alea)];
+            if (i > 0 && t.size() >= LONGUEUR_VSE && std::uniform_int_distribution<int>(0, 2)(alea) == 0) {
+                // The previous record with one byte of its header or
+                // trailer changed.
+                const char octets[] = {' ', '0', '1', '2', 'A', 'O', 'Z', '*', '\xe9'};
+                size_t colonne = std::uniform_int_distribution<size_t>(0, 61 + 26)(alea);
+                if (colonne >= 62) colonne += 230 - 62;
+                t[colonne] = octets[std::uniform_int_distribution<size_t>(0, 8)(alea)];
             } else {
                 t = enregistrement(alea);
             }

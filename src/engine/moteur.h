@@ -54,21 +54,25 @@ struct sMoteur {
     int sauvCodeVSEerr = 0;     // error count of the previous record
     char sauvLienVSE[13] = {};  // C2 of a pending EXP1 or EGET creation
 
-    // Header verdicts already found in this run. The header rules read the
-    // header's own checked fields and nothing else: the same bytes there
-    // give the same header errors. Each entry holds the 62 header columns
-    // as the checks see them, those of the fields without a check blanked
-    // (columns 1, 2, 26 and 51 to 60, a record number in many files), and
-    // the error numbers of the header rules alone. Entries are chosen by
-    // the action and type columns, which change from record to record.
-    struct EnteteVerifiee {
+    // Verdicts of the header and trailer rules already found in this run.
+    // Those rules read nothing but their zone's checked fields (the trailer's
+    // format version rule also asks whether the record is a FICH record): the
+    // same bytes there give the same errors. An entry holds those bytes as
+    // the checks see them, the columns of the fields without a check blanked
+    // (header columns 1, 2, 26 and 51 to 60, a record number in many files;
+    // trailer columns 248 to 255), and the error numbers of the zone's rules
+    // alone. Header entries are chosen by the action and type columns, which
+    // change from record to record; the trailer, the date and time of the
+    // records, has one.
+    struct ZoneVerifiee {
         bool valide = false;
         char colonnes[64] = {};
         int nombre = 0;
         int codes[10] = {};
     };
     static constexpr int NB_ENTETES_VERIFIEES = 16;
-    EnteteVerifiee entetesVerifiees[NB_ENTETES_VERIFIEES];
+    ZoneVerifiee entetesVerifiees[NB_ENTETES_VERIFIEES];
+    ZoneVerifiee finVerifiee;
 
     // The FICH record as read, echoed in the summary records and error records.
     char tamponFich[LONGUEUR_VSE] = {};

@@ -104,39 +104,55 @@ int verifier(sMoteur& m, const TableCompilee& table, int visu, int n, valeurVSE*
     return table.verifier(m, n, slots, valE5);
 }
 
-// The header rules on the current record, after its line faults, from n on.
-// Without a trace, a whole header's errors are looked up among those already
-// found for the same checked columns, and kept there when new.
+// The rules of a zone on the current record, after its line faults, from n
+// on: the errors already found for the same key when there are, otherwise
+// the rules' own, kept under that key.
+int verifierZone(sMoteur& m, const TableCompilee& table, valeurVSE* slots, int n, const char (&cle)[64],
+                 sMoteur::ZoneVerifiee& z) {
+    n = TableCompilee::signalerDefauts(m, n);
+    if (!z.valide || std::memcmp(z.colonnes, cle, sizeof cle) != 0) {
+        z.nombre = table.verifierRegles(z.codes, slots, nullptr);
+        std::memcpy(z.colonnes, cle, sizeof cle);
+        z.valide = true;
+    }
+    for (int i = 0; i < z.nombre && n <= 9; ++i) m.codeErreur[n++] = z.codes[i];
+    return n;
+}
+
+// The same when the zone is cut short: checked, not kept.
+int verifierZoneCourte(sMoteur& m, const TableCompilee& table, valeurVSE* slots, int n) {
+    n = TableCompilee::signalerDefauts(m, n);
+    int codes[10];
+    const int trouves = table.verifierRegles(codes, slots, nullptr);
+    for (int i = 0; i < trouves && n <= 9; ++i) m.codeErreur[n++] = codes[i];
+    return n;
+}
+
+// The header rules (columns 1 to 62).
 int verifierEntete(sMoteur& m, const TableCompilee& entete, int visu, int n, const char* vue, int longueur) {
     if (visu != noVisu) return verifier(m, entete, visu, n, valEnteteVSE, nullptr, "E");
-    n = TableCompilee::signalerDefauts(m, n);
-    constexpr int LARGEUR = 62;
-    int codesLus[10];
-    const int* codes = codesLus;
-    int nombre = 0;
-    if (longueur < LARGEUR) {
-        // A header cut short: checked, not kept.
-        nombre = entete.verifierRegles(codesLus, valEnteteVSE, nullptr);
-    } else {
-        char cle[sizeof m.entetesVerifiees[0].colonnes] = {};
-        std::memcpy(cle, vue, LARGEUR);
-        cle[0] = cle[1] = cle[25] = ' ';
-        std::memset(cle + 50, ' ', 10);
-        std::uint64_t actionEtType;  // columns 19 to 26
-        std::memcpy(&actionEtType, vue + 18, sizeof actionEtType);
-        sMoteur::EnteteVerifiee& e =
-            m.entetesVerifiees[((actionEtType ^ (actionEtType >> 29)) * 0x9E3779B97F4A7C15ull) >> 60];
-        static_assert(sMoteur::NB_ENTETES_VERIFIEES == 16);
-        if (!e.valide || std::memcmp(e.colonnes, cle, sizeof cle) != 0) {
-            e.nombre = entete.verifierRegles(e.codes, valEnteteVSE, nullptr);
-            std::memcpy(e.colonnes, cle, sizeof cle);
-            e.valide = true;
-        }
-        codes = e.codes;
-        nombre = e.nombre;
-    }
-    for (int i = 0; i < nombre && n <= 9; ++i) m.codeErreur[n++] = codes[i];
-    return n;
+    if (longueur < 62) return verifierZoneCourte(m, entete, valEnteteVSE, n);
+    char cle[64] = {};
+    std::memcpy(cle, vue, 62);
+    cle[0] = cle[1] = cle[25] = ' ';
+    std::memset(cle + 50, ' ', 10);
+    std::uint64_t actionEtType;  // columns 19 to 26
+    std::memcpy(&actionEtType, vue + 18, sizeof actionEtType);
+    static_assert(sMoteur::NB_ENTETES_VERIFIEES == 16);
+    sMoteur::ZoneVerifiee& z =
+        m.entetesVerifiees[((actionEtType ^ (actionEtType >> 29)) * 0x9E3779B97F4A7C15ull) >> 60];
+    return verifierZone(m, entete, valEnteteVSE, n, cle, z);
+}
+
+// The trailer rules (columns 231 to 256).
+int verifierFin(sMoteur& m, const TableCompilee& fin, int visu, int n, const char* vue, int longueur) {
+    if (visu != noVisu) return verifier(m, fin, visu, n, valFinVSE, nullptr, "F");
+    if (longueur < LONGUEUR_VSE) return verifierZoneCourte(m, fin, valFinVSE, n);
+    char cle[64] = {};
+    std::memcpy(cle, vue + 230, 26);
+    std::memset(cle + 17, ' ', 8);
+    cle[26] = vaut(valEnteteVSE[E6].valeur, "FICH") ? 'F' : ' ';
+    return verifierZone(m, fin, valFinVSE, n, cle, m.finVerifiee);
 }
 
 // Body slots from this one on are known to be empty.
@@ -311,7 +327,7 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
             colonnes(vue, longueur, 77, 78, statut);
             const int refusStatut = regleStatut(VARIANTE, emetteur, typeVSE, statut);
             if (refusStatut > 0) ajouter(refusStatut);
-            if (n <= 9) n = verifier(m, t.fin, visu, n, valFinVSE, nullptr, "F");
+            if (n <= 9) n = verifierFin(m, t.fin, visu, n, vue, longueur);
         }
     }
     m.nbErreur = n;
