@@ -69,7 +69,8 @@ int fVerifDiffNull(const char*, char* champ, const void* sverif, int lenSverif) 
     if (sverif == nullptr) return 1;
     const tValAutorise* table = static_cast<const tValAutorise*>(sverif);
     for (int i = 0; i < lenSverif; ++i) {
-        if (std::strcmp(champ, table[i]) == 0) return 0;
+        // A filled field mostly differs from the first byte on.
+        if (champ[0] == table[i][0] && std::strcmp(champ, table[i]) == 0) return 0;
     }
     return 1;
 }

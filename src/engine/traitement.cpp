@@ -57,6 +57,11 @@ bool estPartenaireNational(const char* emetteur) {
 // Columns lo..hi (1-based) of the current record as the checks see it,
 // cut short at its end.
 void colonnes(const char* vue, int longueur, int debut, int fin, char* destination) {
+    if (fin <= longueur) {
+        std::memcpy(destination, vue + debut - 1, static_cast<size_t>(fin - debut + 1));
+        destination[fin - debut + 1] = '\0';
+        return;
+    }
     int n = 0;
     for (int c = debut; c <= fin && c <= longueur; ++c) destination[n++] = vue[c - 1];
     destination[n] = '\0';
