@@ -61,6 +61,7 @@ Octets16 horsImprimables(Octets16 v) {
 // 32..126, more for every other byte.
 Octets16 ecarts(Octets16 v) { return v - static_cast<unsigned char>(32); }
 
+// The larger of the two bytes at every place.
 Octets16 plusGrands(Octets16 a, Octets16 b) { return a > b ? a : b; }
 
 // True when no distance exceeds 94: all sixteen bytes are printable. A
@@ -91,7 +92,8 @@ int premierMarque(Octets16 masque) {
 long copierImprimables(const char* p, long n, char* d, long place) {
     const long borne = n < place ? n : place;
     long k = 0;
-    // A whole record is four blocks of 64.
+    // 64 bytes at a time, then 16, then one: the lines that ligneUsuelle does
+    // not take whole, and the parts of lines cut by the end of the buffer.
     while (borne - k >= 64) {
         const Octets16 a = charger(p + k), b = charger(p + k + 16), c = charger(p + k + 32),
                        e = charger(p + k + 48);
