@@ -47,7 +47,8 @@ void fixerEcrituresCourtes(long rang, size_t plafond);
 
 // Short reads: from now on, the reads hand at most plafonds[0] bytes, then
 // plafonds[1], and so on, starting again at the first when the list is
-// used up, as reads from a pipe do. An empty list stops it.
+// used up, as reads from a pipe do (each at least 1: a read of 0 bytes is an
+// end of file). An empty list stops it.
 void fixerLecturesCourtes(const std::vector<size_t>& plafonds);
 
 // Fault injection: the call numbered `rang` (1-based, counted from the last
