@@ -27,6 +27,8 @@ long rangArret = 0;
 std::vector<Appel>* journal = nullptr;
 long rangCourtes = 0;
 size_t plafondCourtes = 0;
+std::vector<size_t> plafondsLectures;
+size_t prochainPlafondLecture = 0;
 
 // Records the outcome of the call just counted.
 void noter(bool reussi) {
@@ -39,6 +41,14 @@ size_t plafonne(size_t n) {
         return plafondCourtes;
     }
     return n;
+}
+
+// Bytes one read may ask for (short reads planned by a test).
+size_t plafonneLecture(size_t n) {
+    if (plafondsLectures.empty()) return n;
+    const size_t plafond = plafondsLectures[prochainPlafondLecture];
+    prochainPlafondLecture = (prochainPlafondLecture + 1) % plafondsLectures.size();
+    return n < plafond ? n : plafond;
 }
 
 // Records what a write handed to the file.
@@ -90,6 +100,10 @@ void fixerEcrituresCourtes(long rang, size_t plafond) {
     rangCourtes = plafond > 0 ? rang : 0;
     plafondCourtes = plafond;
 }
+void fixerLecturesCourtes(const std::vector<size_t>& plafonds) {
+    plafondsLectures = plafonds;
+    prochainPlafondLecture = 0;
+}
 void remettreAZero() {
     for (long& n : appels) n = 0;
     nbPannes = 0;
@@ -97,6 +111,8 @@ void remettreAZero() {
     journal = nullptr;
     rangCourtes = 0;
     plafondCourtes = 0;
+    plafondsLectures.clear();
+    prochainPlafondLecture = 0;
 }
 
 int ouvrir(const char* chemin, int drapeaux) {
@@ -115,6 +131,7 @@ int ouvrir(const char* chemin, int drapeaux) {
 
 ssize_t lire(int fd, void* tampon, size_t n) {
     if (enPanne(Operation::lire, fd)) return -1;
+    n = plafonneLecture(n);
     ssize_t lu;
     do {
         lu = ::read(fd, tampon, n);
@@ -371,7 +388,7 @@ bool FichierSortie::vider() {
     return !erreur_;
 }
 
-void FichierSortie::ecrire(const char* octets, size_t n) {
+void FichierSortie::ecrireParMorceaux(const char* octets, size_t n) {
     if (!ouvert_ || erreur_) return;
     while (n > 0) {
         if (plein_ == sizeof tampon_ && !vider()) return;

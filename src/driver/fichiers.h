@@ -10,6 +10,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,12 @@ enum class Operation {
 // to the file and reports that count, as a write interrupted by a signal or
 // a full pipe does. 0 stops it.
 void fixerEcrituresCourtes(long rang, size_t plafond);
+
+// Short reads: from now on, the reads hand at most plafonds[0] bytes, then
+// plafonds[1], and so on, starting again at the first when the list is
+// used up, as reads from a pipe do (each at least 1: a read of 0 bytes is an
+// end of file). An empty list stops it.
+void fixerLecturesCourtes(const std::vector<size_t>& plafonds);
 
 // Fault injection: the call numbered `rang` (1-based, counted from the last
 // reset) among the calls of kind `genre` fails with `numeroErreur` without
@@ -144,7 +151,16 @@ public:
     void ouvrirNul();
     bool estOuvert() const { return ouvert_; }
 
-    void ecrire(const char* octets, size_t n);
+    // Bytes that fit in the buffer are copied there at once; the others go
+    // through ecrireParMorceaux, which empties the buffer as it fills.
+    void ecrire(const char* octets, size_t n) {
+        if (n <= sizeof tampon_ - plein_ && ouvert_ && !erreur_) {
+            std::memcpy(tampon_ + plein_, octets, n);
+            plein_ += n;
+            return;
+        }
+        ecrireParMorceaux(octets, n);
+    }
     void ecrire(char c) { ecrire(&c, 1); }
     // Writes over the first n bytes of the file (the placeholder line).
     void reecrireDebut(const char* octets, size_t n);
@@ -154,6 +170,7 @@ public:
 
 private:
     bool vider();
+    void ecrireParMorceaux(const char* octets, size_t n);
 
     int fd_ = -1;
     bool ouvert_ = false;

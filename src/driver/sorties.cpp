@@ -192,20 +192,6 @@ void initFichier(sExecution& ctx) {
     ctx.fp_erre.ecrire(blancs, sizeof blancs);
 }
 
-void faireFinDeLigne(FichierSortie& fp, int formatDeFichier) {
-    switch (formatDeFichier) {
-    case TELVAROS_DOS:
-        fp.ecrire("\r\n", 2);
-        break;
-    case TELVAROS_MAC:
-        fp.ecrire('\r');
-        break;
-    default:
-        fp.ecrire('\n');
-        break;
-    }
-}
-
 void allCloseFile(sExecution& ctx) {
     ctx.fp_recu.fermer();
     ctx.fp_emis.fermer(false);

@@ -18,7 +18,20 @@ void consigner(sExecution& ctx, const char* erreur);
 void initFichier(sExecution& ctx);
 
 // Writes the line end of the input's format: CR LF (DOS), CR (MAC), else LF.
-void faireFinDeLigne(FichierSortie& fp, int formatDeFichier);
+// Written before every record of the outputs, it is inlined.
+inline void faireFinDeLigne(FichierSortie& fp, int formatDeFichier) {
+    switch (formatDeFichier) {
+    case TELVAROS_DOS:
+        fp.ecrire("\r\n", 2);
+        break;
+    case TELVAROS_MAC:
+        fp.ecrire('\r');
+        break;
+    default:
+        fp.ecrire('\n');
+        break;
+    }
+}
 
 // Closes the input and both outputs, ignoring what they report.
 void allCloseFile(sExecution& ctx);
