@@ -273,7 +273,10 @@ TEST_F(LecteurRapide, ShortReadsAndReadErrors) {
         rep.ecrire("f", entree);
         const std::vector<size_t> plafonds = plafondsAuHasard(alea);
         std::string cas = "input " + std::to_string(i) + ", reads of";
-        for (size_t p : plafonds) cas += " " + std::to_string(p);
+        for (size_t p : plafonds) {
+            cas += ' ';
+            cas += std::to_string(p);
+        }
         {
             auto ctx = std::make_unique<sExecution>();
             ops::remettreAZero();
