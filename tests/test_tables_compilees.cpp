@@ -106,6 +106,29 @@ TEST(TablesCompilees, SameSlotsAsGetvseChamps) {
     }
 }
 
+// The header and trailer of a whole record are cut by constant moves: the
+// same slots as their tables give, on every whole record of the set.
+TEST(TablesCompilees, HeaderAndTrailerOfAWholeRecordAsTheirTables) {
+    int entiers = 0;
+    for (const std::string& e : enregistrements()) {
+        if (e.size() != LONGUEUR_VSE) continue;
+        ++entiers;
+        preparerVue(e.data(), LONGUEUR_VSE, xdebug);
+        std::memset(valEnteteVSE, '#', sizeof valEnteteVSE);
+        std::memset(valFinVSE, '#', sizeof valFinVSE);
+        ASSERT_EQ(getvseChamps(tEntete, lEntete, xdebug, LONGUEUR_VSE, valEnteteVSE, noVisu), NB_ENTETE);
+        ASSERT_EQ(getvseChamps(tFin, lFin, xdebug, LONGUEUR_VSE, valFinVSE, noVisu), NB_FIN);
+        const std::vector<std::string> entete = copieDesSlots(valEnteteVSE, NB_ENTETE);
+        const std::vector<std::string> fin = copieDesSlots(valFinVSE, NB_FIN);
+        std::memset(valEnteteVSE, '#', sizeof valEnteteVSE);
+        std::memset(valFinVSE, '#', sizeof valFinVSE);
+        couperEnteteEtFin(xdebug);
+        ASSERT_EQ(copieDesSlots(valEnteteVSE, NB_ENTETE), entete) << e;
+        ASSERT_EQ(copieDesSlots(valFinVSE, NB_FIN), fin) << e;
+    }
+    EXPECT_GT(entiers, 100);
+}
+
 TEST(TablesCompilees, TraitementAnswersAlikeWithAndWithoutTrace) {
     // The same file processed without a trace and with the -i trace (the
     // walk that visits every rule): same results, same answers in both outputs.

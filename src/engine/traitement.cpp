@@ -278,8 +278,12 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
     }
     std::memset(m.codeErreur, 0, 10 * sizeof m.codeErreur[0]);
     Tables& t = tables();
-    couper(t.entete, visu, vue, longueur, valEnteteVSE);
-    couper(t.fin, visu, vue, longueur, valFinVSE);
+    if (longueur == LONGUEUR_VSE && visu == noVisu) {
+        couperEnteteEtFin(vue);
+    } else {
+        couper(t.entete, visu, vue, longueur, valEnteteVSE);
+        couper(t.fin, visu, vue, longueur, valFinVSE);
+    }
 
     if (nombreDeVSE == 1) return premierEnregistrement(m, tampon, longueur, visu, vue);
 

@@ -80,6 +80,37 @@ int getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longu
     return k;
 }
 
+namespace {
+
+// A field of the header or trailer: its slot, first column (1-based) and width.
+struct ChampFixe {
+    int slot;
+    int debut;
+    int largeur;
+};
+// The columns of tEntete and tFin (a test holds them equal).
+constexpr ChampFixe kChampsEntete[] = {{E1, 1, 1},   {E2, 2, 1},   {E3, 3, 8},   {E4, 11, 8},  {E5, 19, 3},
+                                       {E6, 22, 4},  {E7, 26, 1},  {E8, 27, 8},  {E9, 35, 8},  {E10, 43, 8},
+                                       {E11, 51, 10}, {E12, 61, 1}, {E13, 62, 1}};
+constexpr ChampFixe kChampsFin[] = {{F1, 231, 8}, {F2, 239, 6}, {F3, 245, 3}, {F4, 248, 8}, {F5, 256, 1}};
+
+template <std::size_t N>
+[[gnu::always_inline]] inline void couperFixe(const char* vue, const ChampFixe (&champs)[N], valeurVSE* slots) {
+#pragma GCC unroll 16
+    for (const ChampFixe& c : champs) {
+        static_assert(TableCompilee::MARGE_VUE >= 16);
+        std::memcpy(slots[c.slot].valeur, vue + c.debut - 1, 16);  // every field is at most 16 wide
+        slots[c.slot].valeur[c.largeur] = '\0';
+    }
+}
+
+}  // namespace
+
+void couperEnteteEtFin(const char* vue) {
+    couperFixe(vue, kChampsEntete, valEnteteVSE);
+    couperFixe(vue, kChampsFin, valFinVSE);
+}
+
 bool colonnesDuSlot(const sCorps* tCorps, int lCorps, int slot, int* debut, int* fin) {
     int k = 0;
     for (int i = 0; i < lCorps; ++i) {

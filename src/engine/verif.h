@@ -27,6 +27,11 @@ void preparerVue(const char* ligne, int longueur, char* vue);
 int getvseChamps(const sCorps* tCorps, int lCorps, const char* tampon, int longueur, valeurVSE* tValVSE,
                  int visu);
 
+// The header and trailer slots of a whole record (LONGUEUR_VSE characters
+// of `vue`, with the view's margin), as TableCompilee::couper cuts them with
+// tEntete and tFin, by moves of constant width at constant columns.
+void couperEnteteEtFin(const char* vue);
+
 // Columns of the field held in slot `slot` of a rule table; false when the
 // table cuts no such slot.
 bool colonnesDuSlot(const sCorps* tCorps, int lCorps, int slot, int* debut, int* fin);
