@@ -7,7 +7,9 @@
 // terminating NUL, and nothing past that NUL is read.
 #include "checks/coherence.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "checks/dates.h"
@@ -85,32 +87,36 @@ bool prefixeProducteur(const char* etablissement, const char* champ) {
     return premiersEgaux(champ, departementDeux(etablissement), 2);
 }
 
-bool estJ(const char* valeur) { return std::strcmp(valeur, "J") == 0; }
+bool estJ(const char* valeur) { return egalTexte(valeur, "J"); }
 
-// Writes into limite (9 bytes) the date DDMMYYYY with its year one later. A
-// date whose year is not four digits is copied unchanged (its own format rule
+// The date DDMMYYYY with its year one later, packed as lireMot8 packs it. A
+// date whose year is not four digits is taken unchanged (its own format rule
 // reports it). Past year 9999 the limit is the last day of 9999, which no date
 // field exceeds.
-void unAnPlusTard(const char* date, char* limite) {
-    copierDebut(date, 8, limite);
-    if (std::strlen(limite) != 8) return;
+std::uint64_t unAnPlusTard(const char* date) {
+    std::uint64_t mot;
+    if (lireMot8(date, mot) != 8) return mot;
     int annee = 0;
     for (int i = 4; i < 8; ++i) {
-        if (limite[i] < '0' || limite[i] > '9') return;
-        annee = annee * 10 + (limite[i] - '0');
+        const unsigned chiffre = static_cast<unsigned>((mot >> (8 * i)) & 0xFF) - '0';
+        if (chiffre > 9) return mot;
+        annee = annee * 10 + static_cast<int>(chiffre);
     }
     if (annee == 9999) {
-        std::memcpy(limite, "31129999", 8);
-        return;
+        std::uint64_t fin;
+        std::memcpy(&fin, "31129999", 8);
+        return std::endian::native == std::endian::little ? fin : __builtin_bswap64(fin);
     }
     ++annee;
-    for (int i = 7; i >= 4; --i, annee /= 10) limite[i] = static_cast<char>('0' + annee % 10);
+    std::uint64_t an = 0;
+    for (int i = 7; i >= 4; --i, annee /= 10) an |= std::uint64_t{static_cast<unsigned>('0' + annee % 10)} << (8 * i);
+    return (mot & 0xFFFFFFFFull) | an;
 }
 
+// The date champ (blanks read as '0') is on or before date with its year one
+// later.
 int avantDateDecalee(const char* date, const char* champ) {
-    char limite[9];
-    unAnPlusTard(date, limite);
-    return fCoherenDCSupInf(limite, champ, INF);
+    return cleDuMot(unAnPlusTard(date), false) >= cleAAAAMMJJ(champ, true);
 }
 
 }  // namespace

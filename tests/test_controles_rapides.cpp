@@ -1,0 +1,429 @@
+// The word-at-a-time and unrolled checks held equal to the straightforward
+// versions they replaced, kept here as references. Every value is handed to
+// both in each place a check may find it: a value slot of the body, trailer
+// or header (stale bytes after its NUL), the last bytes of the last body slot
+// (too near the end of the slots for a word read), and a buffer of exactly its
+// own length.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "outils.h"
+#include "checks/coherence.h"
+#include "checks/dates.h"
+#include "checks/generiques.h"
+#include "checks/identifiants.h"
+#include "checks/octets.h"
+#include "model/modele.h"
+#include "reference/valautorise.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// References: the previous straightforward code.
+namespace ref {
+
+bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+
+int longueurBornee(const char* v, int max) {
+    int n = 0;
+    while (n < max && v[n] != '\0') ++n;
+    return n;
+}
+
+void copierDebut(const char* source, std::size_t n, char* cible) {
+    std::size_t i = 0;
+    for (; i < n && source[i] != '\0'; ++i) cible[i] = source[i];
+    cible[i] = '\0';
+}
+
+std::uint64_t cle(const char* date, bool blancsEnZeros) {
+    unsigned char c[8] = {};
+    for (int i = 0; i < 8 && date[i] != '\0'; ++i) {
+        c[i] = static_cast<unsigned char>(blancsEnZeros && date[i] == ' ' ? '0' : date[i]);
+    }
+    static constexpr int ORDRE_AAAAMMJJ[8] = {4, 5, 6, 7, 2, 3, 0, 1};
+    std::uint64_t k = 0;
+    for (const int i : ORDRE_AAAAMMJJ) k = k << 8 | c[i];
+    return k;
+}
+
+int coherenSupInf(const char* dependance, const char* champ, esupInf sens) {
+    const std::uint64_t reference = cle(dependance, false);
+    const std::uint64_t date = cle(champ, true);
+    return sens == SUP ? reference <= date : reference >= date;
+}
+
+int deuxChiffres(const char* v, int i) { return (v[i] - '0') * 10 + (v[i + 1] - '0'); }
+
+void reecrireDateIncomplete(char* champ) {
+    const int longueur = longueurBornee(champ, 8);
+    auto car = [&](int i) { return i < longueur ? champ[i] : '\0'; };
+    auto regleMois = [&] {
+        if (car(2) == '0' && car(3) == '0') champ[2] = ' ';
+    };
+    if (car(0) == ' ' && car(1) == ' ' && car(2) == ' ' && car(3) == ' ') {
+        std::memcpy(champ, "0000", 4);
+    } else if (car(0) == ' ' && car(1) == ' ') {
+        std::memcpy(champ, "00", 2);
+        regleMois();
+    } else if (car(0) == '0' && car(1) == '0') {
+        champ[0] = ' ';
+    } else {
+        regleMois();
+    }
+}
+
+int dateCouI(char* champ, eCouI mode) {
+    if (mode == INCOMPLETE) reecrireDateIncomplete(champ);
+    for (int i = 0; i < 8; ++i) {
+        if (!estChiffre(champ[i])) return 0;
+    }
+    int jour = deuxChiffres(champ, 0);
+    int mois = deuxChiffres(champ, 2);
+    const int annee = deuxChiffres(champ, 4) * 100 + deuxChiffres(champ, 6);
+    if (annee < 1900) return 0;
+    if (mode == COMPLETE) {
+        if (jour == 0) return 0;
+    } else {
+        if (jour == 0) jour = 1;
+        if (mois == 0) mois = 1;
+    }
+    static constexpr int joursParMois[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (mois < 1 || mois > 12 || jour < 1) return 0;
+    const bool bissextile = (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
+    return jour <= joursParMois[mois - 1] + (mois == 2 && bissextile);
+}
+
+bool estDateBlanche(const char* champ) { return std::strcmp(champ, "        ") == 0; }
+
+void unAnPlusTard(const char* date, char* limite) {
+    copierDebut(date, 8, limite);
+    if (std::strlen(limite) != 8) return;
+    int annee = 0;
+    for (int i = 4; i < 8; ++i) {
+        if (limite[i] < '0' || limite[i] > '9') return;
+        annee = annee * 10 + (limite[i] - '0');
+    }
+    if (annee == 9999) {
+        std::memcpy(limite, "31129999", 8);
+        return;
+    }
+    ++annee;
+    for (int i = 7; i >= 4; --i, annee /= 10) limite[i] = static_cast<char>('0' + annee % 10);
+}
+
+int avantDateDecalee(const char* date, const char* champ) {
+    char limite[9];
+    unAnPlusTard(date, limite);
+    return coherenSupInf(limite, champ, INF);
+}
+
+int fDATEC_INC(char* champ) {
+    return std::strncmp(champ, "        ", 8) == 0 || dateCouI(champ, COMPLETE);
+}
+
+int fSimult(const char* dependance, const char* champ) {
+    const int nbBlancs = static_cast<int>(std::strlen(trenteBlancs[0]));
+    auto estVide = [nbBlancs](const char* v) {
+        for (int i = 0;; ++i) {
+            if (v[i] == '\0') return true;
+            if (v[i] != ' ' || i == nbBlancs) return false;
+        }
+    };
+    return estVide(dependance) == estVide(champ);
+}
+
+bool commencePar(const char* valeur, const char* prefixe) {
+    return std::strncmp(valeur, prefixe, std::strlen(prefixe)) == 0;
+}
+
+}  // namespace ref
+
+// ---------------------------------------------------------------------------
+// Generated values.
+
+class Generateur {
+public:
+    explicit Generateur(unsigned graine) : alea_(graine) {
+        alphabet_ = " 0123456789 0123456789ABCZaz*-\x7f";
+        alphabet_ += static_cast<char>(0x80);
+        alphabet_ += static_cast<char>(0xE9);
+        alphabet_ += static_cast<char>(0xFF);
+    }
+
+    unsigned entier(unsigned n) { return static_cast<unsigned>(alea_() % n); }
+
+    // Any bytes of the alphabet, 0 to maxLongueur of them.
+    std::string quelconque(unsigned maxLongueur) {
+        std::string v(entier(maxLongueur + 1), ' ');
+        for (char& c : v) c = alphabet_[entier(static_cast<unsigned>(alphabet_.size()))];
+        return v;
+    }
+
+    // A DDMMYYYY date, valid or not: any day 00-39 and month 00-19, years
+    // around the edges (1899, 1900, leap and century years, 9999), blanked
+    // day or month, a changed byte, or a cut.
+    std::string date() {
+        static const int annees[] = {1899, 1900, 1901, 1996, 2000, 2023, 2024, 2100, 2400, 9998, 9999, 0, 1};
+        char d[9];
+        const int jour = static_cast<int>(entier(5) == 0 ? 29 : entier(40));
+        const int mois = static_cast<int>(entier(4) == 0 ? 2 : entier(20));
+        const int annee = entier(2) == 0 ? annees[entier(sizeof annees / sizeof annees[0])] : static_cast<int>(entier(10000));
+        std::snprintf(d, sizeof d, "%02d%02d%04d", jour, mois, annee);
+        std::string v(d, 8);
+        switch (entier(10)) {
+            case 0: v.replace(0, 2, "  "); break;
+            case 1: v.replace(0, 4, "    "); break;
+            case 2: v[entier(8)] = alphabet_[entier(static_cast<unsigned>(alphabet_.size()))]; break;
+            case 3: v.resize(entier(8)); break;
+            case 4: v += quelconque(2); break;
+            case 5: v = "        "; break;
+            default: break;
+        }
+        return v;
+    }
+
+private:
+    std::mt19937 alea_;
+    std::string alphabet_;
+};
+
+// A place where a check finds its value; the value is copied in with stale
+// bytes after its NUL and the place handed to the check.
+enum class Place { corps, fin, entete, queueDesSlots, exacte };
+constexpr Place kPlaces[] = {Place::corps, Place::fin, Place::entete, Place::queueDesSlots, Place::exacte};
+
+class Emplacement {
+public:
+    Emplacement(Place place, const std::string& v) : exacte_(v) {
+        const std::size_t taille = v.size() + 1;
+        char* slot = nullptr;
+        switch (place) {
+            case Place::corps: slot = valCorpsVSE[C7].valeur; break;
+            case Place::fin: slot = valFinVSE[F2].valeur; break;
+            case Place::entete: slot = valEnteteVSE[E9].valeur; break;
+            case Place::queueDesSlots: slot = valCorpsVSE[NB_CORPS - 1].valeur + (LONGUEUR_VSE + 1 - taille); break;
+            case Place::exacte: ptr_ = exacte_.get(); return;
+        }
+        if (place != Place::queueDesSlots) std::memset(slot, 'S', LONGUEUR_VSE + 1);
+        std::memcpy(slot, v.c_str(), taille);
+        ptr_ = slot;
+    }
+    char* get() const { return ptr_; }
+
+private:
+    essai::Valeur exacte_;
+    char* ptr_ = nullptr;
+};
+
+std::string montrer(const std::string& v) {
+    std::string s;
+    for (const char c : v) {
+        const auto o = static_cast<unsigned char>(c);
+        if (o < 32 || o > 126) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", o);
+            s += hex;
+        } else {
+            s += c;
+        }
+    }
+    return '"' + s + '"';
+}
+
+// Runs a one-value check and its reference on copies of v in every place and
+// compares both the answer and the bytes left in the value (a check may
+// rewrite its value in place).
+void comparerSurUneValeur(const std::string& v, const std::function<int(char*)>& rapide,
+                          const std::function<int(char*)>& reference) {
+    std::string attendu = v;
+    const int resultat = reference(attendu.data());
+    for (const Place place : kPlaces) {
+        Emplacement e(place, v);
+        ASSERT_EQ(rapide(e.get()) != 0, resultat != 0) << montrer(v) << " place " << static_cast<int>(place);
+        ASSERT_EQ(std::string(e.get()), std::string(attendu.c_str())) << montrer(v);
+    }
+}
+
+// Same for a check of two values, the dependance placed in the trailer or in
+// a buffer of its own length, the field in every place.
+void comparerSurDeuxValeurs(const std::string& dependance, const std::string& v,
+                            const std::function<int(const char*, char*)>& rapide,
+                            const std::function<int(const char*, char*)>& reference) {
+    std::string attendu = v;
+    const int resultat = reference(dependance.c_str(), attendu.data());
+    for (const Place place : kPlaces) {
+        for (const bool depDansSlot : {true, false}) {
+            essai::Valeur depExacte(dependance);
+            const char* dep = depExacte.get();
+            if (depDansSlot) {
+                std::memset(valFinVSE[F1].valeur, 'T', LONGUEUR_VSE + 1);
+                std::memcpy(valFinVSE[F1].valeur, dependance.c_str(), dependance.size() + 1);
+                dep = valFinVSE[F1].valeur;
+            }
+            Emplacement e(place, v);
+            ASSERT_EQ(rapide(dep, e.get()) != 0, resultat != 0)
+                << montrer(dependance) << ' ' << montrer(v) << " place " << static_cast<int>(place);
+            ASSERT_EQ(std::string(e.get()), std::string(attendu.c_str()));
+        }
+    }
+}
+
+}  // namespace
+
+// The word read of a value: the same bytes and count as a byte-by-byte read,
+// in every place and at every length, with the NUL stand-in and high bytes.
+TEST(ControlesRapides, MotDeHuitOctetsCommeLaLectureOctetParOctet) {
+    Generateur g(1);
+    for (int i = 0; i < 20000; ++i) {
+        const std::string v = g.quelconque(12);
+        std::uint64_t attendu = 0;
+        const int n = ref::longueurBornee(v.c_str(), 8);
+        for (int k = 0; k < n; ++k) attendu |= std::uint64_t{static_cast<unsigned char>(v[k])} << (8 * k);
+        for (const Place place : kPlaces) {
+            Emplacement e(place, v);
+            std::uint64_t mot = ~std::uint64_t{0};
+            ASSERT_EQ(lireMot8(e.get(), mot), n) << montrer(v);
+            ASSERT_EQ(mot, attendu) << montrer(v);
+        }
+    }
+    // Only slots are read a word at a time, and never past the last slot.
+    EXPECT_TRUE(octetsLisibles(valCorpsVSE[0].valeur, 8));
+    EXPECT_TRUE(octetsLisibles(valCorpsVSE[NB_CORPS - 1].valeur + LONGUEUR_VSE + 1 - 8, 8));
+    EXPECT_FALSE(octetsLisibles(valCorpsVSE[NB_CORPS - 1].valeur + LONGUEUR_VSE + 1 - 7, 8));
+    EXPECT_FALSE(octetsLisibles("court", 8));
+}
+
+// Digits, blanks and literal comparisons against their plain definitions.
+TEST(ControlesRapides, PredicatsDOctetsCommeLeursDefinitions) {
+    Generateur g(2);
+    for (int i = 0; i < 50000; ++i) {
+        std::string v = g.quelconque(10);
+        if (i % 4 == 0) v = g.date();
+        essai::Valeur e(v);
+        std::uint64_t mot = 0;
+        const int n = lireMot8(e.get(), mot);
+        bool chiffres = n == 8;
+        for (int k = 0; k < n; ++k) chiffres = chiffres && ref::estChiffre(v[k]);
+        ASSERT_EQ(n == 8 && huitChiffres(mot), chiffres) << montrer(v);
+        for (int k = 0; k < 8; ++k) {
+            const bool blanc = ((octetsEgaux(mot, ' ') >> (8 * k)) & 0x80) != 0;
+            ASSERT_EQ(blanc, k < n && v[k] == ' ') << montrer(v) << ' ' << k;
+        }
+        ASSERT_EQ(egalTexte(e.get(), "FR"), v == "FR");
+        ASSERT_EQ(egalTexte(e.get(), "            "), v == "            ");
+        ASSERT_EQ(egalTexte(e.get(), ""), v.empty());
+        for (const char* prefixe : {"", "2", "97", "02A", "POINTFOC", "0000"}) {
+            ASSERT_EQ(commencePar(e.get(), prefixe), ref::commencePar(e.get(), prefixe)) << montrer(v);
+        }
+    }
+}
+
+// The date keys and the ordering checks over random dates, valid or not.
+TEST(ControlesRapides, ClesEtOrdreDesDatesCommeOctetParOctet) {
+    Generateur g(3);
+    for (int i = 0; i < 20000; ++i) {
+        const std::string d = i % 3 == 0 ? g.quelconque(10) : g.date();
+        for (const Place place : kPlaces) {
+            Emplacement e(place, d);
+            ASSERT_EQ(cleAAAAMMJJ(e.get(), false), ref::cle(d.c_str(), false)) << montrer(d);
+            ASSERT_EQ(cleAAAAMMJJ(e.get(), true), ref::cle(d.c_str(), true)) << montrer(d);
+        }
+        const std::string reference = i % 4 == 0 ? "20062024" : g.date();
+        comparerSurDeuxValeurs(
+            reference, d, [](const char* r, char* c) { return fCoherenDCSupInf(r, c, SUP); },
+            [](const char* r, char* c) { return ref::coherenSupInf(r, c, SUP); });
+        comparerSurDeuxValeurs(
+            reference, d, [](const char* r, char* c) { return fCoherenDC(r, c, nullptr, 0); },
+            [](const char* r, char* c) { return ref::coherenSupInf(r, c, INF); });
+        comparerSurDeuxValeurs(
+            reference, d, [](const char* r, char* c) { return fDatRecCohe(r, c, nullptr, 0); },
+            [](const char* r, char* c) { return ref::estDateBlanche(c) || ref::coherenSupInf(r, c, INF); });
+        comparerSurDeuxValeurs(
+            reference, d, [](const char* r, char* c) { return fDatRecPost(r, c, nullptr, 0); },
+            [](const char* r, char* c) { return ref::estDateBlanche(c) || ref::coherenSupInf(r, c, SUP); });
+        // One year later: the reference date's year moved on, 9999 capped.
+        comparerSurDeuxValeurs(
+            d, reference, [](const char* r, char* c) { return fCoherenDC_tr2(r, c, nullptr, 0); },
+            [](const char* r, char* c) { return ref::avantDateDecalee(r, c); });
+    }
+    // The edges of the year moved on, explicitly.
+    for (const char* r : {"31129998", "01019999", "31129999", "0101999", "0101ABCD", "01011999 ", "0101 999"}) {
+        for (const char* c : {"31129999", "01010000", "01012000", "31121999", "        ", "0101999"}) {
+            comparerSurDeuxValeurs(
+                r, c, [](const char* a, char* b) { return fCoherenDC_tr2(a, b, nullptr, 0); },
+                [](const char* a, char* b) { return ref::avantDateDecalee(a, b); });
+        }
+    }
+}
+
+// Calendar validity, complete and incomplete (with its rewrite in place), and
+// the blank-date forms, over random dates including leap days and invalid ones.
+TEST(ControlesRapides, ValiditeDesDatesCommeLaLectureOctetParOctet) {
+    Generateur g(4);
+    for (int i = 0; i < 40000; ++i) {
+        const std::string d = i % 5 == 0 ? g.quelconque(10) : g.date();
+        comparerSurUneValeur(
+            d, [](char* c) { return fDATEC(depVide, c, nullptr, 0); },
+            [](char* c) { return ref::dateCouI(c, COMPLETE); });
+        comparerSurUneValeur(
+            d, [](char* c) { return fDATEI(depVide, c, nullptr, 0); },
+            [](char* c) { return ref::dateCouI(c, INCOMPLETE); });
+        comparerSurUneValeur(
+            d, [](char* c) { return fDATEC_INC(depVide, c, nullptr, 0); },
+            [](char* c) { return ref::fDATEC_INC(c); });
+        comparerSurUneValeur(
+            d, [](char* c) { return fDATECxad(depVide, c, nullptr, 0); },
+            [](char* c) { return ref::estDateBlanche(c) || ref::dateCouI(c, COMPLETE); });
+        comparerSurUneValeur(
+            d, [](char* c) { return fDatRecCorr_O(depVide, c, nullptr, 0); },
+            [](char* c) { return !ref::estDateBlanche(c) && ref::dateCouI(c, COMPLETE); });
+    }
+    // Every day of a leap and a common year, and the 29th of February of the
+    // century years.
+    for (const char* annee : {"2024", "2023", "1900", "2000", "2100", "2400"}) {
+        for (int mois = 0; mois <= 13; ++mois) {
+            for (int jour = 0; jour <= 32; ++jour) {
+                char d[9];
+                std::snprintf(d, sizeof d, "%02d%02d%s", jour, mois, annee);
+                comparerSurUneValeur(
+                    d, [](char* c) { return fDATEC(depVide, c, nullptr, 0); },
+                    [](char* c) { return ref::dateCouI(c, COMPLETE); });
+                comparerSurUneValeur(
+                    d, [](char* c) { return fDATEI(depVide, c, nullptr, 0); },
+                    [](char* c) { return ref::dateCouI(c, INCOMPLETE); });
+            }
+        }
+    }
+}
+
+// Both or neither of two values empty (blank, at most 30 characters).
+TEST(ControlesRapides, SimultaneiteCommeLaLectureOctetParOctet) {
+    Generateur g(5);
+    auto valeur = [&g](int i) {
+        switch (i % 6) {
+            case 0: return std::string(g.entier(34), ' ');
+            case 1: return std::string(g.entier(34), ' ') + g.quelconque(2);
+            case 2: return std::string();
+            default: return g.quelconque(14);
+        }
+    };
+    for (int i = 0; i < 30000; ++i) {
+        const std::string a = valeur(i);
+        const std::string b = valeur(i / 6 + g.entier(6));
+        comparerSurDeuxValeurs(
+            a, b, [](const char* x, char* y) { return fSimult(x, y, nullptr, 0); },
+            [](const char* x, char* y) { return ref::fSimult(x, y); });
+    }
+    for (int n = 0; n <= 34; ++n) {
+        comparerSurDeuxValeurs(
+            std::string(n, ' '), "", [](const char* x, char* y) { return fSimult(x, y, nullptr, 0); },
+            [](const char* x, char* y) { return ref::fSimult(x, y); });
+    }
+}
