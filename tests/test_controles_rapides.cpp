@@ -18,8 +18,11 @@
 #include "checks/dates.h"
 #include "checks/generiques.h"
 #include "checks/identifiants.h"
+#include "checks/nombres.h"
 #include "checks/octets.h"
 #include "model/modele.h"
+#include "records/dispositifs_communs.h"
+#include "records/erre.h"
 #include "reference/valautorise.h"
 
 namespace {
@@ -143,6 +146,144 @@ bool commencePar(const char* valeur, const char* prefixe) {
     return std::strncmp(valeur, prefixe, std::strlen(prefixe)) == 0;
 }
 
+bool estChiffreOuMajuscule(char c) { return estChiffre(c) || (c >= 'A' && c <= 'Z'); }
+
+bool premiersEgaux(const char* a, const char* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] == '\0' || a[i] != b[i]) return false;
+    }
+    return true;
+}
+
+int numEtranger(const char* dependance, const char* champ) {
+    std::size_t dernier = std::strlen(champ);
+    while (dernier > 0 && champ[dernier - 1] == ' ') --dernier;
+    if (dernier == 0) return 0;
+    for (std::size_t i = 0; i < dernier; ++i) {
+        if (!estChiffreOuMajuscule(champ[i])) return 0;
+    }
+    return !premiersEgaux(champ, dependance, 2);
+}
+
+int numEtrangerN(const char* dependance, const char* champ) {
+    const bool remplissage = std::strcmp(champ, DouzeBlancs[0]) == 0 || std::strcmp(champ, ET12[0]) == 0;
+    return remplissage || numEtranger(dependance, champ);
+}
+
+int appartientUE(const char* s) {
+    static constexpr const char* kPaysUE[] = {"DE", "AT", "BE", "DK", "ES", "FI", "FR", "EL",
+                                              "IE", "LU", "NL", "PT", "UK", "SE", "IT"};
+    for (const char* pays : kPaysUE) {
+        if (std::strcmp(s, pays) == 0) return 1;
+    }
+    return 0;
+}
+
+constexpr std::int64_t MIN32 = INT32_MIN;
+constexpr std::int64_t MAX32 = INT32_MAX;
+
+std::int32_t lireEntierDe(const char* texte, int n) {
+    auto estBlancC = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    };
+    int i = 0;
+    while (i < n && texte[i] != '\0' && estBlancC(texte[i])) ++i;
+    bool negatif = false;
+    if (i < n && (texte[i] == '+' || texte[i] == '-')) negatif = texte[i++] == '-';
+    std::int64_t valeur = 0;
+    for (; i < n && texte[i] >= '0' && texte[i] <= '9'; ++i) {
+        if (valeur <= MAX32 + 1) valeur = valeur * 10 + (texte[i] - '0');
+    }
+    const std::int64_t v = negatif ? -valeur : valeur;
+    return static_cast<std::int32_t>(v < MIN32 ? MIN32 : v > MAX32 ? MAX32 : v);
+}
+
+bool quantiteEnChiffres(const char* quantite) {
+    for (int i = 0; i < 6; ++i) {
+        if (!estChiffre(quantite[i])) return false;
+    }
+    return lireEntierDe(quantite, 6) != 0;
+}
+
+// The ERRE checks as they read the line before: every column copied out of
+// xdebug, then compared with the library.
+void erreColonnes(int debut, int fin, char* destination) {
+    const int longueur = longueurBornee(xdebug, fin);
+    int n = 0;
+    for (int c = debut; c <= fin && c <= longueur; ++c) destination[n++] = xdebug[c - 1];
+    destination[n] = '\0';
+}
+
+struct Pays {
+    char code[3];
+};
+Pays colonnes(int debut, int fin) {
+    Pays p;
+    erreColonnes(debut, fin, p.code);
+    return p;
+}
+
+bool retourSurAbat() {
+    char c1[5];
+    erreColonnes(63, 66, c1);
+    return std::strcmp(c1, "ABAT") == 0;
+}
+
+int erreC5(char* champ) {
+    if (retourSurAbat()) {
+        if (champ[0] == ' ' || (champ[0] != '\0' && champ[1] == ' ')) return 0;
+    } else if (std::strcmp(champ, "  ") == 0) {
+        return 1;
+    }
+    return fVerifValAut(depVide, champ, TP, LenTP);
+}
+
+int erreC6(char* champ) {
+    if (champVide(champ)) return !retourSurAbat();
+    return numEtranger(colonnes(84, 85).code, champ);
+}
+
+int erreC8(char* champ) {
+    if (champVide(champ)) return 1;
+    return retourSurAbat() ? verifNumAgrementSanitaireFr(champ) : verifNumExploitFr(champ);
+}
+
+int erreC9(char* champ) {
+    if (std::strlen(champ) != 4) return 0;
+    for (int i = 0; i < 4; ++i) {
+        const char c = champ[i];
+        if (!estChiffre(c) && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z')) return 0;
+    }
+    return 1;
+}
+
+int erreC32_1(char* champ) {
+    if (champVide(champ)) return 1;
+    if (std::strcmp(colonnes(176, 177).code, "FR") != 0) return 1;
+    return verifNumBovinFrOuImporte(champ);
+}
+
+int erreC32_2(char* champ) {
+    if (champVide(champ)) return 1;
+    const Pays pays = colonnes(176, 177);
+    if (std::strcmp(pays.code, "FR") == 0 || std::strcmp(pays.code, "CH") == 0 || appartientUE(pays.code)) return 1;
+    return verifNumBovinFrOuImporte(champ);
+}
+
+int erreC32_3(char* champ) {
+    if (champVide(champ)) return 1;
+    const Pays pays = colonnes(176, 177);
+    if (std::strcmp(pays.code, "FR") == 0) return 1;
+    if (std::strcmp(pays.code, "CH") == 0 || appartientUE(pays.code)) return numEtranger(pays.code, champ);
+    return 1;
+}
+
+int erreC36(char* champ) {
+    if (std::strlen(champ) != 8) return 0;
+    if (champVide(champ)) return !retourSurAbat();
+    return verifDateCompleteEtCorrecte(champ);
+}
+
 }  // namespace ref
 
 // ---------------------------------------------------------------------------
@@ -151,7 +292,7 @@ bool commencePar(const char* valeur, const char* prefixe) {
 class Generateur {
 public:
     explicit Generateur(unsigned graine) : alea_(graine) {
-        alphabet_ = " 0123456789 0123456789ABCZaz*-\x7f";
+        alphabet_ = " 0123456789 0123456789ABCZaz*-/:@\x7f";
         alphabet_ += static_cast<char>(0x80);
         alphabet_ += static_cast<char>(0xE9);
         alphabet_ += static_cast<char>(0xFF);
@@ -325,6 +466,24 @@ TEST(ControlesRapides, PredicatsDOctetsCommeLeursDefinitions) {
     }
 }
 
+// Every byte in every position of a word of digits, and of a word of blanks.
+TEST(ControlesRapides, ChaqueOctetDansChaquePosition) {
+    for (int b = 1; b < 256; ++b) {
+        for (int k = 0; k < 8; ++k) {
+            std::string chiffres = "12345678";
+            std::string blancs(8, ' ');
+            chiffres[k] = static_cast<char>(b);
+            blancs[k] = static_cast<char>(b);
+            std::uint64_t mot = 0;
+            ASSERT_EQ(lireMot8(chiffres.c_str(), mot), 8);
+            ASSERT_EQ(huitChiffres(mot), ref::estChiffre(static_cast<char>(b))) << b << ' ' << k;
+            ASSERT_EQ(lireMot8(blancs.c_str(), mot), 8);
+            ASSERT_EQ(octetsEgaux(mot, ' ') == 0x8080808080808080ull, b == ' ') << b << ' ' << k;
+            ASSERT_EQ(mot == HUIT_BLANCS_MOT, b == ' ');
+        }
+    }
+}
+
 // The date keys and the ordering checks over random dates, valid or not.
 TEST(ControlesRapides, ClesEtOrdreDesDatesCommeOctetParOctet) {
     Generateur g(3);
@@ -425,5 +584,110 @@ TEST(ControlesRapides, SimultaneiteCommeLaLectureOctetParOctet) {
         comparerSurDeuxValeurs(
             std::string(n, ' '), "", [](const char* x, char* y) { return fSimult(x, y, nullptr, 0); },
             [](const char* x, char* y) { return ref::fSimult(x, y); });
+    }
+}
+
+// Foreign national numbers, the filler values, the member countries and the
+// whole-string comparison of the French numbers' tails.
+TEST(ControlesRapides, IdentifiantsCommeAvant) {
+    Generateur g(6);
+    const std::vector<std::string> numeros = {"DE27600091234", "0112345678  ", "BE123456789012", "            ",
+                                              "************", "", "AB CD       ", "ABCD        ", "abcd",
+                                              "DE", "D", "FR0112345678"};
+    const std::vector<std::string> pays = {"DE", "FR", "BE", "CH", "  ", "", "D", "DEX", "ES", "UK", "IT", "EL"};
+    for (int i = 0; i < 40000; ++i) {
+        std::string v = i % 3 == 0 ? numeros[g.entier(static_cast<unsigned>(numeros.size()))] : g.quelconque(14);
+        if (i % 7 == 0) v += std::string(g.entier(4), ' ');
+        const std::string p = i % 2 == 0 ? pays[g.entier(static_cast<unsigned>(pays.size()))] : g.quelconque(3);
+        comparerSurDeuxValeurs(
+            p, v, [](const char* d, char* c) { return fVerifNumEtranger(d, c, nullptr, 0); },
+            [](const char* d, char* c) { return ref::numEtranger(d, c); });
+        comparerSurDeuxValeurs(
+            p, v, [](const char* d, char* c) { return fVerifNumEtrangerN(d, c, nullptr, 0); },
+            [](const char* d, char* c) { return ref::numEtrangerN(d, c); });
+        comparerSurUneValeur(
+            p, [](char* c) { return appartient_UE(c); }, [](char* c) { return ref::appartientUE(c); });
+        ASSERT_EQ(egalChaine(v.c_str(), p.c_str()), std::strcmp(v.c_str(), p.c_str()) == 0);
+        ASSERT_EQ(egalChaine(v.c_str(), v.c_str()), true);
+    }
+}
+
+// Numbers read as atoi reads them, saturated: long runs of digits, signs,
+// every white-space character, high bytes, every bound.
+TEST(ControlesRapides, LectureDesNombresCommeAvant) {
+    Generateur g(7);
+    const std::string debuts[] = {"", " ", "\t\n\v\f\r ", "+", "-", " -", "- ", "+-", "\x85", "0"};
+    for (int i = 0; i < 60000; ++i) {
+        std::string v = debuts[g.entier(sizeof debuts / sizeof debuts[0])];
+        const unsigned chiffres = g.entier(26);
+        for (unsigned k = 0; k < chiffres; ++k) v += static_cast<char>('0' + (i % 5 == 0 ? 9 : g.entier(10)));
+        if (i % 3 == 0) v += g.quelconque(4);
+        if (i % 11 == 0) v = g.quelconque(8);
+        for (const int n : {0, 1, 2, 5, 6, 7, 12, 18, 19, 20, 21, 30, INT32_MAX}) {
+            ASSERT_EQ(lireEntierDe(v.c_str(), n), ref::lireEntierDe(v.c_str(), n)) << montrer(v) << " n " << n;
+        }
+        ASSERT_EQ(lireEntier(v.c_str()), ref::lireEntierDe(v.c_str(), INT32_MAX)) << montrer(v);
+        comparerSurUneValeur(
+            v.substr(0, 8), [](char* c) { return static_cast<int>(quantiteEnChiffres(c)); },
+            [](char* c) { return static_cast<int>(ref::quantiteEnChiffres(c)); });
+    }
+    for (const char* v : {"2147483647", "2147483648", "-2147483648", "-2147483649", "99999999999999999999999",
+                          "-000000000000000000000002147483649", "000000", "000001", "00000", "0000 1"}) {
+        ASSERT_EQ(lireEntier(v), ref::lireEntierDe(v, INT32_MAX)) << v;
+        ASSERT_EQ(quantiteEnChiffres(v), ref::quantiteEnChiffres(v)) << v;
+    }
+}
+
+// The ERRE checks that read columns of the line, over lines of every length
+// around those columns (stale bytes of a longer line after the NUL), with
+// the returned type, the countries and the values drawn among the codes the
+// checks name.
+TEST(ControlesRapides, ColonnesErreCommeAvant) {
+    Generateur g(8);
+    const char* const types[] = {"ABAT", "ABAX", "NAIS", "    "};
+    const char* const paysCodes[] = {"FR", "CH", "DE", "IT", "UK", "EL", "US", "  ", "F ", "CX", "fr"};
+    const std::vector<std::string> valeurs = {"            ", "", "0112345678  ", "01123456    ", "2A12345     ",
+                                              "DE27600091234", "CH1234", "E067", "e0a1", "15032024", "        ",
+                                              "31022024", "FR", "  ", "F "};
+    const int longueurs[] = {50, 62, 63, 64, 65, 66, 84, 85, 86, 175, 176, 177, 178, 256};
+    for (int i = 0; i < 6000; ++i) {
+        std::string ligne;
+        while (ligne.size() < 256) ligne += g.quelconque(8);
+        ligne.resize(256);
+        ligne.replace(62, 4, types[g.entier(4)]);
+        ligne.replace(83, 2, paysCodes[g.entier(11)]);
+        ligne.replace(175, 2, paysCodes[g.entier(11)]);
+        for (char& c : ligne) {
+            if (c == '\0') c = '\x7f';
+        }
+        // A longer line first, then this one cut short over its stale bytes.
+        std::memset(xdebug, 'A', sizeof xdebug);
+        std::memcpy(xdebug + 62, "ABATFR", 6);
+        std::memcpy(xdebug + 175, "FR", 2);
+        const int longueur = i % 2 == 0 ? 256 : longueurs[g.entier(sizeof longueurs / sizeof longueurs[0])];
+        std::memcpy(xdebug, ligne.data(), static_cast<std::size_t>(longueur));
+        xdebug[longueur] = '\0';
+        for (int debut = 60; debut <= 180; debut += 3) {
+            char attendu[8];
+            char obtenu[8];
+            ref::erreColonnes(debut, debut + 3, attendu);
+            erreColonnes(debut, debut + 3, obtenu);
+            ASSERT_STREQ(obtenu, attendu);
+        }
+        std::string v = valeurs[g.entier(static_cast<unsigned>(valeurs.size()))];
+        if (i % 4 == 0) v = g.quelconque(13);
+        const auto verifier = [&v](pfVerif_t rapide, int (*reference)(char*)) {
+            comparerSurUneValeur(
+                v, [rapide](char* c) { return rapide(depVide, c, nullptr, 0); }, reference);
+        };
+        verifier(vErre_C5, ref::erreC5);
+        verifier(vErre_C6, ref::erreC6);
+        verifier(vErre_C8_conf, ref::erreC8);
+        verifier(vErre_C30, ref::erreC8);
+        verifier(vErre_C9, ref::erreC9);
+        verifier(vErre_C32_1, ref::erreC32_1);
+        verifier(vErre_C32_2, ref::erreC32_2);
+        verifier(vErre_C32_3, ref::erreC32_3);
+        verifier(vErre_C36_1, ref::erreC36);
     }
 }
