@@ -15,6 +15,7 @@
 
 #include "outils.h"
 #include "checks/coherence.h"
+#include "checks/comparaisons.h"
 #include "checks/dates.h"
 #include "checks/generiques.h"
 #include "checks/identifiants.h"
@@ -22,6 +23,8 @@
 #include "checks/octets.h"
 #include "model/modele.h"
 #include "records/dispositifs_communs.h"
+#include "records/entr.h"
+#include "records/sort.h"
 #include "records/erre.h"
 #include "reference/valautorise.h"
 
@@ -282,6 +285,67 @@ int erreC36(char* champ) {
     if (std::strlen(champ) != 8) return 0;
     if (champVide(champ)) return !retourSurAbat();
     return verifDateCompleteEtCorrecte(champ);
+}
+
+int coherenCC(const char* etablissement, const char* champ) {
+    if (commencePar(etablissement, "POINTFOC")) return 1;
+    if (commencePar(etablissement, "02A") || commencePar(etablissement, "02B")) {
+        return commencePar(champ, "20");
+    }
+    if (commencePar(etablissement, "971") || commencePar(etablissement, "972") ||
+        commencePar(etablissement, "973") || commencePar(etablissement, "974") ||
+        commencePar(etablissement, "976")) {
+        if (premiersEgaux(champ, etablissement, 3)) return 1;
+        return commencePar(champ, "98") && commencePar(etablissement, "974");
+    }
+    return premiersEgaux(champ, etablissement[0] == '\0' ? "" : etablissement + 1, 2);
+}
+
+int vdiffNullVtab(const char* champ) {
+    if (std::strncmp(champ, "  ", 2) == 0 || std::strncmp(champ, "**", 2) == 0) return 1;
+    return estDansTable(champ, TR, LenTR);
+}
+
+int vdiffNullP(const char* dependance, const char* champ, const char* p) {
+    if (longueurBornee(champ, 99) > 98) return 0;
+    return !champVide(champ) || !fVTABP(dependance, p);
+}
+
+// Movements: the previous comparisons with the library, for ENTR (causes
+// F, G, N) and SORT (causes S, T, M).
+struct Causes {
+    const char* paysRequis;
+    const char* paysSansNumero;
+    const char* nomFacultatif;
+};
+constexpr Causes kEntree = {"FG", "FG", "N"};
+constexpr Causes kSortie = {"ST", "MST", ""};
+bool paysBlanc(const char* p) { return std::strcmp(p, "  ") == 0; }
+bool numeroBlanc(const char* n) { return std::strcmp(n, DouzeBlancs[0]) == 0; }
+bool nomBlanc(const char* n) { return std::strcmp(n, soixanteBlancs[0]) == 0; }
+bool causeParmi(const char* codes) {
+    const char* v = valCorpsVSE[C5].valeur;
+    return v[0] != '\0' && std::strchr(codes, v[0]) != nullptr;
+}
+bool exempte(bool modification) { return modification && !fVTABP(valCorpsVSE[C4].valeur, P8[0]); }
+int mvtC5(const char* action, const char* cause) {
+    if (!(cause[0] != '\0' && std::strchr("FGST", cause[0]) != nullptr)) return 1;
+    return std::strcmp(action, "CRE") == 0;
+}
+int mvtC8(const char* pays, const Causes& c, bool mod) {
+    if (!paysBlanc(pays)) return estDansTable(pays, TP, LenTP);
+    return !causeParmi(c.paysRequis) || exempte(mod);
+}
+int mvtC9_1(const char* numero, const Causes& c, bool mod) {
+    const bool sansPays = paysBlanc(valCorpsVSE[C8].valeur);
+    if (!numeroBlanc(numero)) return !sansPays;
+    if (sansPays) return 1;
+    return causeParmi(c.paysSansNumero) || exempte(mod);
+}
+int mvtC10(const char* nom, const Causes& c, bool mod) {
+    if (!nomBlanc(nom)) return 1;
+    if (causeParmi(c.nomFacultatif)) return 1;
+    return !numeroBlanc(valCorpsVSE[C9].valeur) || exempte(mod);
 }
 
 }  // namespace ref
@@ -689,5 +753,85 @@ TEST(ControlesRapides, ColonnesErreCommeAvant) {
         verifier(vErre_C32_2, ref::erreC32_2);
         verifier(vErre_C32_3, ref::erreC32_3);
         verifier(vErre_C36_1, ref::erreC36);
+    }
+}
+
+// The blank and filler entries of the tables that checks now compare as
+// literals hold exactly those literals.
+TEST(ControlesRapides, LitterauxCommeLesTables) {
+    EXPECT_STREQ(DouzeBlancs[0], "            ");
+    EXPECT_STREQ(ET12[0], "************");
+    EXPECT_STREQ(quatreBlancs[0], "    ");
+    EXPECT_STREQ(ET4[0], "****");
+    EXPECT_STREQ(HuitBlancs[0], "        ");
+    EXPECT_EQ(LenDouzeBlancs, 1);
+    EXPECT_EQ(LenET12, 1);
+}
+
+// The establishment rule read byte by byte, and the list checks that let
+// unknown or withheld codes and values of a cut-off date through.
+TEST(ControlesRapides, EtablissementEtListesCommeAvant) {
+    Generateur g(9);
+    const std::vector<std::string> etablissements = {"001IPG  ", "02AIPG  ", "02BIPG  ", "971IPG  ", "972IPG  ",
+                                                     "973IPG  ", "974IPG  ", "976IPG  ", "975IPG  ", "POINTFOC",
+                                                     "POINTFO", "0", "", "97", "02", "9", "P"};
+    const std::vector<std::string> champs = {"0112345678  ", "2012345678  ", "9712345678  ", "9812345678  ",
+                                             "97", "0", "", "  ", "**", "*", " ", "BL", "CH"};
+    for (int i = 0; i < 30000; ++i) {
+        const std::string e = i % 3 == 0 ? g.quelconque(9) : etablissements[g.entier(static_cast<unsigned>(etablissements.size()))];
+        const std::string c = i % 4 == 0 ? g.quelconque(12) : champs[g.entier(static_cast<unsigned>(champs.size()))];
+        comparerSurDeuxValeurs(
+            e, c, [](const char* d, char* v) { return fCoherenCC(d, v, nullptr, 0); },
+            [](const char* d, char* v) { return ref::coherenCC(d, v); });
+        comparerSurUneValeur(
+            c, [](char* v) { return fVDIFFNULLVTAB(depVide, v, TR, LenTR); },
+            [](char* v) { return ref::vdiffNullVtab(v); });
+        const std::string date = g.date();
+        const std::string long_ = std::string(g.entier(3) == 0 ? 90 + g.entier(20) : g.entier(12), ' ') + c;
+        comparerSurDeuxValeurs(
+            date, long_, [](const char* d, char* v) { return fVDIFFNULLP5(d, v, nullptr, 0); },
+            [](const char* d, char* v) { return ref::vdiffNullP(d, v, P5[0]); });
+    }
+}
+
+// The movement checks of ENTR and SORT over the causes, partner countries,
+// numbers and names they react to, with dates on both sides of the cut-off.
+TEST(ControlesRapides, MouvementsCommeAvant) {
+    Generateur g(10);
+    const std::vector<std::string> causes = {"F", "G", "N", "S", "T", "M", "A", "", " ", "FX"};
+    const std::vector<std::string> pays = {"  ", "FR", "DE", " ", "", "XX", "  X"};
+    const std::vector<std::string> numeros = {"            ", "0112345678  ", "           ", "", "             "};
+    const std::vector<std::string> noms = {std::string(60, ' '), std::string(59, ' '), "DUPONT", "", " X",
+                                           std::string(61, ' ')};
+    const std::vector<std::string> dates = {"01011998", "01011999", "31121998", "        ", "0101"};
+    auto choisir = [&g](const std::vector<std::string>& v) { return v[g.entier(static_cast<unsigned>(v.size()))]; };
+    for (int i = 0; i < 20000; ++i) {
+        std::strcpy(valCorpsVSE[C4].valeur, choisir(dates).c_str());
+        std::strcpy(valCorpsVSE[C5].valeur, choisir(causes).c_str());
+        std::strcpy(valCorpsVSE[C8].valeur, choisir(pays).c_str());
+        std::strcpy(valCorpsVSE[C9].valeur, choisir(numeros).c_str());
+        const std::string action = i % 2 == 0 ? "CRE" : (i % 4 == 1 ? "MOD" : "CR");
+        const std::string p = i % 5 == 0 ? g.quelconque(3) : choisir(pays);
+        const std::string n = i % 5 == 0 ? g.quelconque(13) : choisir(numeros);
+        const std::string nom = i % 5 == 0 ? g.quelconque(4) : choisir(noms);
+        const std::string cause = choisir(causes);
+        auto une = [](pfVerif_t f) { return [f](char* v) { return f(depVide, v, nullptr, 0); }; };
+        comparerSurDeuxValeurs(
+            action, cause, [](const char* a, char* c) { return entr_fC5(a, c, nullptr, 0); },
+            [](const char* a, char* c) { return ref::mvtC5(a, c); });
+        for (const bool mod : {false, true}) {
+            comparerSurUneValeur(p, une(mod ? entr_fC8_mod : entr_fC8_cre),
+                                 [mod](char* v) { return ref::mvtC8(v, ref::kEntree, mod); });
+            comparerSurUneValeur(p, une(mod ? sort_fC8_mod : sort_fC8_cre),
+                                 [mod](char* v) { return ref::mvtC8(v, ref::kSortie, mod); });
+            comparerSurUneValeur(n, une(mod ? entr_fC9_1_mod : entr_fC9_1_cre),
+                                 [mod](char* v) { return ref::mvtC9_1(v, ref::kEntree, mod); });
+            comparerSurUneValeur(n, une(mod ? sort_fC9_1_mod : sort_fC9_1_cre),
+                                 [mod](char* v) { return ref::mvtC9_1(v, ref::kSortie, mod); });
+            comparerSurUneValeur(nom, une(mod ? entr_fC10_mod : entr_fC10_cre),
+                                 [mod](char* v) { return ref::mvtC10(v, ref::kEntree, mod); });
+            comparerSurUneValeur(nom, une(mod ? sort_fC10_mod : sort_fC10_cre),
+                                 [mod](char* v) { return ref::mvtC10(v, ref::kSortie, mod); });
+        }
     }
 }

@@ -122,16 +122,19 @@ int avantDateDecalee(const char* date, const char* champ) {
 }  // namespace
 
 int fCoherenCC(const char* dependance, char* champ, const void*, int) {
+    // The establishment's first bytes choose the rule; each byte is read only
+    // after the one before it matched a non-NUL byte.
     const char* etablissement = dependance;
-    if (commencePar(etablissement, "POINTFOC")) return 1;
-    if (commencePar(etablissement, "02A") || commencePar(etablissement, "02B")) {
+    if (etablissement[0] == 'P' && commencePar(etablissement, "POINTFOC")) return 1;
+    if (etablissement[0] == '0' && etablissement[1] == '2' && (etablissement[2] == 'A' || etablissement[2] == 'B')) {
         return commencePar(champ, "20");
     }
-    if (commencePar(etablissement, "971") || commencePar(etablissement, "972") ||
-        commencePar(etablissement, "973") || commencePar(etablissement, "974") ||
-        commencePar(etablissement, "976")) {
-        if (premiersEgaux(champ, etablissement, 3)) return 1;
-        return commencePar(champ, "98") && commencePar(etablissement, "974");
+    if (etablissement[0] == '9' && etablissement[1] == '7') {
+        const char c = etablissement[2];
+        if (c == '1' || c == '2' || c == '3' || c == '4' || c == '6') {
+            if (premiersEgaux(champ, etablissement, 3)) return 1;
+            return commencePar(champ, "98") && c == '4';
+        }
     }
     return premiersEgaux(champ, departementDeux(etablissement), 2);
 }
