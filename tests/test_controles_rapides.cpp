@@ -524,6 +524,13 @@ TEST(ControlesRapides, PredicatsDOctetsCommeLeursDefinitions) {
         ASSERT_EQ(egalTexte(e.get(), "FR"), v == "FR");
         ASSERT_EQ(egalTexte(e.get(), "            "), v == "            ");
         ASSERT_EQ(egalTexte(e.get(), ""), v.empty());
+        for (const char* borne : {"100000", "683499", "971", "976", "2024", "", "\xE9", "00"}) {
+            for (const std::size_t n : {0u, 1u, 3u, 4u, 6u, 9u}) {
+                const int attendu = std::strncmp(e.get(), borne, n);
+                const int obtenu = comparerDebut(e.get(), borne, n);
+                ASSERT_EQ((obtenu > 0) - (obtenu < 0), (attendu > 0) - (attendu < 0)) << montrer(v) << ' ' << n;
+            }
+        }
         for (const char* prefixe : {"", "2", "97", "02A", "POINTFOC", "0000"}) {
             ASSERT_EQ(commencePar(e.get(), prefixe), ref::commencePar(e.get(), prefixe)) << montrer(v);
         }

@@ -22,7 +22,7 @@ namespace {
 // The first n characters of valeur lie between inf and sup (n characters
 // each), bounds included, by character code.
 bool entre(const char* valeur, const char* inf, const char* sup, std::size_t n) {
-    return std::strncmp(valeur, inf, n) >= 0 && std::strncmp(valeur, sup, n) <= 0;
+    return comparerDebut(valeur, inf, n) >= 0 && comparerDebut(valeur, sup, n) <= 0;
 }
 
 // Characters 2 to 3 of an establishment code, or "" when it has none.
@@ -184,8 +184,7 @@ int fCoheren_OC_IND_M(const char* dependance, char* champ, const void* sverif, i
 int fCoherenCCE(const char* dependance, const char* champ) {
     // An establishment sends its own records; the national partners send for all.
     if (std::strcmp(champ, dependance) == 0) return 1;
-    if (std::strncmp(dependance, "NORM01", 6) == 0 || std::strncmp(dependance, "NORM02", 6) == 0 ||
-        std::strncmp(dependance, "PFOC01", 6) == 0) {
+    if (commencePar(dependance, "NORM01") || commencePar(dependance, "NORM02") || commencePar(dependance, "PFOC01")) {
         return 1;
     }
     // A regional emitter sends for the establishments it is paired with.
@@ -223,7 +222,7 @@ int fCoherenD_OC_an_2(const char* dependance, char* champ, const void*, int) {
     char date[9];
     copierDebut(dependance, 8, date);
     const char* annee = std::strlen(date) > 4 ? date + 4 : "";
-    return std::strncmp(champ, annee, 4) < 0;
+    return comparerDebut(champ, annee, 4) < 0;
 }
 
 int fCoherenDateSup(const char* dependance, char* champ, const void*, int) {

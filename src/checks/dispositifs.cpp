@@ -46,7 +46,7 @@ bool blancs(const char* v, int debut, int n) {
 // The first 6 characters are 6 digits between the lowest and the highest
 // marking code.
 bool marquageValide(const char* v) {
-    return chiffres(v, 0, 6) && std::strncmp(v, MARQUAGE_MIN, 6) >= 0 && std::strncmp(v, MARQUAGE_MAX, 6) <= 0;
+    return chiffres(v, 0, 6) && comparerDebut(v, MARQUAGE_MIN, 6) >= 0 && comparerDebut(v, MARQUAGE_MAX, 6) <= 0;
 }
 
 // Characters 1 to 6 of a model code are no blanks and the value ends with

@@ -38,6 +38,19 @@ inline bool egalChaine(const char* a, const char* b) {
     }
 }
 
+// Order of the first n characters of a and b by unsigned character code,
+// as strncmp orders them (only the sign is meaningful): the walk stops at the
+// first difference or at a NUL both share, so nothing past either NUL is read.
+inline int comparerDebut(const char* a, const char* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+        if (x == '\0') return 0;
+    }
+    return 0;
+}
+
 // True when valeur begins with the whole of prefixe; a shorter value does not.
 // Same stopping rule as egalTexte: a NUL of valeur differs from every byte of
 // the prefix, and ends the walk.

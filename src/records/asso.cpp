@@ -123,7 +123,7 @@ int asso_fC6_5(const char*, char* champ, const void* sverif, int lenSverif) {
     if (egalTexte(departement, "2A") || egalTexte(departement, "2B")) return blancsJusquAuBout(champ, 9);
     if (egalTexte(departement, "97")) {
         // Overseas: 971 to 976, but 975.
-        if (std::strncmp(champ, "971", 3) < 0 || std::strncmp(champ, "976", 3) > 0 || champ[2] == '5') return 0;
+        if (comparerDebut(champ, "971", 3) < 0 || comparerDebut(champ, "976", 3) > 0 || champ[2] == '5') return 0;
     } else if (egalTexte(departement, "20") || egalTexte(departement, "98")) {
         return 0;
     }

@@ -144,7 +144,7 @@ int vErre_C37_1(const char*, char* champ, const void*, int) {
     int fin = 8;
     while (fin > 0 && champ[fin - 1] == ' ') --fin;
     if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
-    if (std::strncmp(champ + 3, "IPG", 3) == 0) {
+    if (commencePar(champ + 3, "IPG")) {
         // A departmental office: an entry of TDC, whole. Partner codes are
         // not offices.
         for (int i = 0; i < LenTDC; ++i) {
