@@ -8,7 +8,6 @@
 #include "checks/identifiants.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <cstring>
 
 #include "checks/generiques.h"
@@ -191,26 +190,14 @@ int fConformEget(const char*, char* champ, const void* sverif, int lenSverif) {
 int fVerifNumEtranger(const char* dependance, char* champ, const void*, int) {
     // Digits and capital letters up to the last non-blank character: trailing
     // blanks are allowed, embedded ones, an all-blank and an empty value not.
-    // Read 8 bytes at a time: the run of digits and capitals first, then
-    // only blanks up to the NUL. A word is read only once the one before it
-    // held 8 characters.
-    constexpr std::uint64_t HAUTS = 0x8080808080808080ull;
+    // One walk: the characters are checked as they come, and once a blank is
+    // met only blanks may follow it up to the NUL.
     std::size_t i = 0;
-    for (;; i += 8) {
-        std::uint64_t mot;
-        lireMot8(champ + i, mot);  // the bytes past the NUL read 0: none is a digit
-        const std::uint64_t autres = ~chiffresOuMajuscules(mot) & HAUTS;
-        if (autres != 0) {
-            i += static_cast<std::size_t>(__builtin_ctzll(autres) >> 3);
-            break;
-        }
+    for (; estChiffreOuMajuscule(champ[i]); ++i) {
     }
     if (i == 0) return 0;
-    for (std::size_t j = i;; j += 8) {
-        std::uint64_t mot;
-        const int n = lireMot8(champ + j, mot);
-        if (((mot ^ HUIT_BLANCS_MOT) & premiersOctets(n)) != 0) return 0;
-        if (n < 8) break;
+    for (std::size_t j = i; champ[j] != '\0'; ++j) {
+        if (champ[j] != ' ') return 0;
     }
     // A national number does not repeat its own country code.
     return !premiersEgaux(champ, dependance, 2);

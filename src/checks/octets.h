@@ -141,25 +141,6 @@ inline bool huitChiffres(std::uint64_t mot) {
     return (mot & HAUT) == TROIS && ((mot + 0x0606060606060606ull) & HAUT) == TROIS;
 }
 
-// 0x80 in each byte of mot that is an ASCII digit or capital letter, 0
-// elsewhere. The range tests add to the low 7 bits of each byte, so no carry
-// crosses a byte; a byte above 127 is never one of them.
-inline std::uint64_t chiffresOuMajuscules(std::uint64_t mot) {
-    constexpr std::uint64_t HAUTS = 0x8080808080808080ull;
-    constexpr std::uint64_t UNS = 0x0101010101010101ull;
-    const std::uint64_t bas = mot & ~HAUTS;
-    // Bit 7 of bas + (0x80 - a) is set when the byte is at least a, of
-    // bas + (0x7F - b) when it is above b.
-    const std::uint64_t chiffre = (bas + UNS * (0x80 - '0')) & ~(bas + UNS * (0x7F - '9'));
-    const std::uint64_t majuscule = (bas + UNS * (0x80 - 'A')) & ~(bas + UNS * (0x7F - 'Z'));
-    return (chiffre | majuscule) & ~mot & HAUTS;
-}
-
-// Mask of the first n bytes of a word (n from 0 to 8).
-inline std::uint64_t premiersOctets(int n) {
-    return n == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1;
-}
-
 inline constexpr std::uint64_t HUIT_BLANCS_MOT = 0x2020202020202020ull;
 
 // True when code is one item of the comma-separated list. Items are matched
