@@ -234,6 +234,8 @@ int fSimult(const char* dependance, char* champ, const void*, int) {
     // the next word is read only once the previous one held 8 characters.
     static const int nbBlancs = static_cast<int>(std::strlen(trenteBlancs[0]));
     auto estVide = [](const char* v) {
+        // Most filled values start with a non-blank: decided on that byte.
+        if (v[0] != ' ') return v[0] == '\0';
         for (int debut = 0;; debut += 8) {
             std::uint64_t mot;
             const int n = lireMot8(v + debut, mot);
