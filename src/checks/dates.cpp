@@ -75,12 +75,14 @@ bool sontBlancs(const char* v, int debut, int n) {
 // A blank date is exactly eight blanks. Once its first 8 bytes are known to
 // be blanks, its ninth byte exists (its NUL at the latest).
 bool estDateBlanche(const char* champ) {
+    if (champ[0] != ' ') return false;  // most dates: decided on their first byte
     std::uint64_t mot;
     return lireMot8(champ, mot) == LONGUEUR_DATE && mot == HUIT_BLANCS_MOT && champ[LONGUEUR_DATE] == '\0';
 }
 
 // The first 8 characters are blanks, whatever follows.
 bool commenceParHuitBlancs(const char* champ) {
+    if (champ[0] != ' ') return false;
     std::uint64_t mot;
     return lireMot8(champ, mot) == LONGUEUR_DATE && mot == HUIT_BLANCS_MOT;
 }
@@ -125,9 +127,13 @@ int fDATECouI(char* champ, eCouI mode) {
     // Eight digits; a shorter value has its NUL among them.
     std::uint64_t mot;
     if (lireMot8(champ, mot) != LONGUEUR_DATE || !huitChiffres(mot)) return 0;
-    int jour = deuxChiffres(champ, 0);
-    int mois = deuxChiffres(champ, 2);
-    const int annee = deuxChiffres(champ, 4) * 100 + deuxChiffres(champ, 6);
+    // The four two-digit numbers of the word at once: each byte's digit
+    // value, then each pair as tens * 10 + units in the pair's low byte.
+    const std::uint64_t valeurs = mot - 0x3030303030303030ull;
+    const std::uint64_t paires = (valeurs * 10 + (valeurs >> 8)) & 0x00FF00FF00FF00FFull;
+    int jour = static_cast<int>(paires & 0xFF);
+    int mois = static_cast<int>((paires >> 16) & 0xFF);
+    const int annee = static_cast<int>((paires >> 32) & 0xFF) * 100 + static_cast<int>(paires >> 48);
     if (annee < 1900) return 0;
     if (mode == COMPLETE) {
         if (jour == 0) return 0;
