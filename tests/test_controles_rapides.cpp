@@ -551,6 +551,8 @@ TEST(ControlesRapides, ChaqueOctetDansChaquePosition) {
             ASSERT_EQ(lireMot8(blancs.c_str(), mot), 8);
             ASSERT_EQ(octetsEgaux(mot, ' ') == 0x8080808080808080ull, b == ' ') << b << ' ' << k;
             ASSERT_EQ(mot == HUIT_BLANCS_MOT, b == ' ');
+            const char c = static_cast<char>(b);
+            ASSERT_EQ(estChiffreOuMajuscule(c), ref::estChiffre(c) || (c >= 'A' && c <= 'Z')) << b;
         }
     }
 }

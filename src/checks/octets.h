@@ -12,7 +12,17 @@
 
 inline bool estChiffre(char c) { return c >= '0' && c <= '9'; }
 inline bool estMajuscule(char c) { return c >= 'A' && c <= 'Z'; }
-inline bool estChiffreOuMajuscule(char c) { return estChiffre(c) || estMajuscule(c); }
+// Digit or capital letter, looked up in a table of the 256 byte values: one
+// load in the loops that walk identifiers.
+inline constexpr struct ClassesOctets {
+    bool chiffreOuMajuscule[256] = {};
+    constexpr ClassesOctets() {
+        for (int c = 0; c < 256; ++c) {
+            chiffreOuMajuscule[c] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
+        }
+    }
+} kClassesOctets{};
+inline bool estChiffreOuMajuscule(char c) { return kClassesOctets.chiffreOuMajuscule[static_cast<unsigned char>(c)]; }
 
 // Whole-string equality.
 inline bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
