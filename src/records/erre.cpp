@@ -27,9 +27,12 @@ bool retourSurAbat() { return std::memcmp(xdebug + 62, "ABAT", 4) == 0 && ligneA
 struct Pays {
     char code[3];
 };
+// C5 as erreColonnes(84, 85) cuts it, its two bytes taken one by one.
 Pays paysC5() {
-    Pays p;
-    erreColonnes(84, 85, p.code);
+    Pays p{};
+    const int longueur = longueurBornee(xdebug, 85);
+    if (longueur >= 84) p.code[0] = xdebug[83];
+    if (longueur >= 85) p.code[1] = xdebug[84];
     return p;
 }
 
