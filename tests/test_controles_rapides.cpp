@@ -348,6 +348,42 @@ int mvtC10(const char* nom, const Causes& c, bool mod) {
     return !numeroBlanc(valCorpsVSE[C9].valeur) || exempte(mod);
 }
 
+bool chiffres(const char* v, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!estChiffre(v[i])) return false;
+    }
+    return true;
+}
+
+bool blancs(const char* v, std::size_t debut, std::size_t fin) {
+    for (std::size_t i = debut; i <= fin; ++i) {
+        if (v[i] != ' ') return false;
+    }
+    return true;
+}
+
+bool departementTD(const char* v) {
+    char departement[3];
+    copierDebut(v, 2, departement);
+    return estDansTable(departement, TD, LenTD) != 0;
+}
+
+// French numbers with the department table TD: department rule, digits,
+// then exactly the blanks up to the 12th character.
+int conformeFrancais(const char* champ, std::size_t nbChiffres, const char* fin) {
+    const bool departement = champ[0] != '\0' && champ[1] != '\0' && departementTD(champ);
+    if (!departement) return 0;
+    if (std::strncmp(champ, "97", 2) == 0 && !(champ[2] != '\0' && std::strchr("12346", champ[2]) != nullptr)) return 0;
+    return chiffres(champ, nbChiffres) && std::strcmp(champ + nbChiffres, fin) == 0;
+}
+
+int numExploitFr(const char* champ) { return chiffres(champ, 8) && blancs(champ, 8, 11) && departementTD(champ); }
+
+int numBovinFr(const char* champ) {
+    if (!chiffres(champ, 10) || !blancs(champ, 10, 11) || !departementTD(champ)) return 0;
+    return std::strncmp(champ, "97", 2) != 0 || (champ[2] != '\0' && std::strchr("1234", champ[2]) != nullptr);
+}
+
 }  // namespace ref
 
 // ---------------------------------------------------------------------------
@@ -842,5 +878,33 @@ TEST(ControlesRapides, MouvementsCommeAvant) {
             comparerSurUneValeur(nom, une(mod ? sort_fC10_mod : sort_fC10_cre),
                                  [mod](char* v) { return ref::mvtC10(v, ref::kSortie, mod); });
         }
+    }
+}
+
+// French holding and bovine numbers: the digits tested a word at a time, over
+// numbers of every department form, cut short, lengthened or with a stray byte.
+TEST(ControlesRapides, NumerosFrancaisCommeAvant) {
+    Generateur g(11);
+    const std::vector<std::string> bases = {"0112345678  ", "01123456    ", "9712345678  ", "9752345678  ",
+                                            "2A12345678  ", "9812345678  ", "0012345678  ", "97",
+                                            "0112345678", "01123456", "0112345678   ", "011234567   "};
+    for (int i = 0; i < 30000; ++i) {
+        std::string v = bases[g.entier(static_cast<unsigned>(bases.size()))];
+        switch (g.entier(5)) {
+            case 0: v[g.entier(static_cast<unsigned>(v.size()))] = g.quelconque(1).empty() ? ':' : g.quelconque(1)[0]; break;
+            case 1: v.resize(g.entier(static_cast<unsigned>(v.size()) + 1)); break;
+            case 2: v = g.quelconque(13); break;
+            default: break;
+        }
+        comparerSurUneValeur(
+            v, [](char* c) { return fConform10(depVide, c, TD, LenTD); },
+            [](char* c) { return ref::conformeFrancais(c, 10, "  "); });
+        comparerSurUneValeur(
+            v, [](char* c) { return fConform8(depVide, c, TD, LenTD); },
+            [](char* c) { return ref::conformeFrancais(c, 8, "    "); });
+        comparerSurUneValeur(
+            v, [](char* c) { return verifNumExploitFr(c); }, [](char* c) { return ref::numExploitFr(c); });
+        comparerSurUneValeur(
+            v, [](char* c) { return verifNumBovinFrOuImporte(c); }, [](char* c) { return ref::numBovinFr(c); });
     }
 }

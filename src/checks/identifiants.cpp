@@ -8,6 +8,7 @@
 #include "checks/identifiants.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "checks/generiques.h"
@@ -23,9 +24,16 @@ constexpr char kDomConform[] = "12346";          // fConform8, fConform10
 constexpr char kDomAgrementSanitaire[] = "12346";
 constexpr char kDomBovin[] = "1234";
 
-// True when the first n characters of valeur are digits.
+// True when the first n characters of valeur are digits. From 8 on, the
+// first 8 are tested as one word (a value in a slot is read at once).
 bool chiffres(const char* valeur, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
+    std::size_t i = 0;
+    if (n >= 8) {
+        std::uint64_t mot;
+        if (lireMot8(valeur, mot) != 8 || !huitChiffres(mot)) return false;
+        i = 8;
+    }
+    for (; i < n; ++i) {
         if (!estChiffre(valeur[i])) return false;
     }
     return true;
