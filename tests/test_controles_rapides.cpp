@@ -17,6 +17,7 @@
 #include "checks/coherence.h"
 #include "checks/comparaisons.h"
 #include "checks/dates.h"
+#include "checks/dispositifs.h"
 #include "checks/generiques.h"
 #include "checks/identifiants.h"
 #include "checks/nombres.h"
@@ -906,5 +907,43 @@ TEST(ControlesRapides, NumerosFrancaisCommeAvant) {
             v, [](char* c) { return verifNumExploitFr(c); }, [](char* c) { return ref::numExploitFr(c); });
         comparerSurUneValeur(
             v, [](char* c) { return verifNumBovinFrOuImporte(c); }, [](char* c) { return ref::numBovinFr(c); });
+    }
+}
+
+// Device checks that compared with the library: the counter of a model
+// (ordered against "0" and "7"), blank models, and the marking code.
+TEST(ControlesRapides, DispositifsCommeAvant) {
+    Generateur g(12);
+    const std::vector<std::string> valeurs = {"0", "7", "8", "", " ", "00", "07", "/", "ABE123  ", "        ",
+                                              "ABE123 ", "ABE123   ", "       ", "100000123451 ", "683499123451 ",
+                                              "683500123451 ", "099999123451 ", "1000001234  "};
+    auto chiffres = [](const char* v, int debut, int n) {
+        for (int i = 0; i < debut + n; ++i) {
+            if (v[i] == '\0') return false;
+            if (i >= debut && !ref::estChiffre(v[i])) return false;
+        }
+        return true;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::string v = i % 3 == 0 ? g.quelconque(13) : valeurs[g.entier(static_cast<unsigned>(valeurs.size()))];
+        const std::string modele = i % 2 == 0 ? "ABE123  " : g.quelconque(4);
+        comparerSurDeuxValeurs(
+            modele, v, [](const char* d, char* c) { return fConform_OC_compteur(d, c, nullptr, 0); },
+            [](const char* d, char* c) {
+                if (ref::longueurBornee(d, 3) == 3 && d[2] == 'E') return static_cast<int>(std::strcmp(c, "0") >= 0 && std::strcmp(c, "7") <= 0);
+                return static_cast<int>(std::strcmp(c, " ") == 0);
+            });
+        comparerSurUneValeur(
+            v, [](char* c) { return fConform_BV_model5(depVide, c, nullptr, 0); },
+            [chiffres](char* c) { return static_cast<int>(std::strcmp(c, "        ") == 0 || chiffres(c, 3, 3)); });
+        comparerSurDeuxValeurs(
+            "FR", v, [](const char* d, char* c) { return fConform_OC_FR(d, c, nullptr, 0); },
+            [chiffres](const char*, char* c) {
+                const bool marquage = chiffres(c, 0, 6) && std::strncmp(c, "100000", 6) >= 0 && std::strncmp(c, "683499", 6) <= 0;
+                return static_cast<int>(marquage && chiffres(c, 6, 5) && std::strcmp(c + 11, " ") == 0);
+            });
+        comparerSurUneValeur(
+            v, [](char* c) { return fConform_temoin_bouc2(depVide, c, nullptr, 0); },
+            [](char* c) { return static_cast<int>(std::strcmp(c, "0") != 0); });
     }
 }
