@@ -385,6 +385,47 @@ int numBovinFr(const char* champ) {
     return std::strncmp(champ, "97", 2) != 0 || (champ[2] != '\0' && std::strchr("1234", champ[2]) != nullptr);
 }
 
+int erreC37_1(const char* champ) {
+    if (champVide(champ)) return 1;
+    if (std::strlen(champ) != 8) return 0;
+    int fin = 8;
+    while (fin > 0 && champ[fin - 1] == ' ') --fin;
+    if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
+    if (std::strncmp(champ + 3, "IPG", 3) == 0) {
+        for (int i = 0; i < LenTDC; ++i) {
+            if (std::strcmp(champ, TDC[i]) == 0) return 1;
+        }
+        return 0;
+    }
+    return commencePar(champ, "ONICAB") || commencePar(champ, "OFFICE") || std::strcmp(champ, "NORMABEV") == 0 ||
+           std::strcmp(champ, "POINTFOC") == 0;
+}
+
+int erreC37_2(const char* dependance, const char* champ) {
+    if (champVide(champ)) return 1;
+    if (std::strcmp(champ, dependance) == 0) return 1;
+    for (int i = 0; i < LenTEDC; ++i) {
+        if (std::strcmp(dependance, TEDC[2 * i]) == 0 && std::strcmp(champ, TEDC[2 * i + 1]) == 0) return 1;
+    }
+    return 0;
+}
+
+int coherenCCE(const char* dependance, const char* champ) {
+    if (std::strcmp(champ, dependance) == 0) return 1;
+    if (std::strncmp(dependance, "NORM01", 6) == 0 || std::strncmp(dependance, "NORM02", 6) == 0 ||
+        std::strncmp(dependance, "PFOC01", 6) == 0) {
+        return 1;
+    }
+    for (int i = 0; i < LenTEDC; ++i) {
+        if (std::strcmp(TEDC[2 * i], dependance) == 0 && std::strcmp(TEDC[2 * i + 1], champ) == 0) return 1;
+    }
+    return 0;
+}
+
+int vdiffVD(const char* dependance, const char* champ) {
+    return std::strcmp(champ, trenteBlancs[0]) != 0 || std::strcmp(dependance, trenteBlancs[0]) != 0;
+}
+
 }  // namespace ref
 
 // ---------------------------------------------------------------------------
@@ -945,5 +986,61 @@ TEST(ControlesRapides, DispositifsCommeAvant) {
         comparerSurUneValeur(
             v, [](char* c) { return fConform_temoin_bouc2(depVide, c, nullptr, 0); },
             [](char* c) { return static_cast<int>(std::strcmp(c, "0") != 0); });
+    }
+}
+
+// Emitter codes against the offices and the emitter pairs, and the pair of
+// 30-character fields of which one must be filled in.
+TEST(ControlesRapides, EmetteursCommeAvant) {
+    Generateur g(13);
+    std::vector<std::string> codes = {"001IPG  ", "NORMABEV", "POINTFOC", "ONICAB01", "OFFICE  ", "NORM01  ",
+                                      "NORM02  ", "PFOC01  ", "        ", "", "001IPG", "001IPG   ", "0 1IPG  ",
+                                      "POINTFO ", "999IPG  "};
+    for (int i = 0; i < LenTEDC && i < 6; ++i) {
+        codes.push_back(TEDC[2 * i]);
+        codes.push_back(TEDC[2 * i + 1]);
+    }
+    for (int i = 0; i < LenTDC && i < 6; ++i) codes.push_back(TDC[i]);
+    auto choisir = [&] { return g.entier(4) == 0 ? g.quelconque(9) : codes[g.entier(static_cast<unsigned>(codes.size()))]; };
+    for (int i = 0; i < 20000; ++i) {
+        const std::string a = choisir();
+        const std::string b = choisir();
+        comparerSurUneValeur(
+            a, [](char* c) { return vErre_C37_1(depVide, c, nullptr, 0); }, [](char* c) { return ref::erreC37_1(c); });
+        comparerSurDeuxValeurs(
+            b, a, [](const char* d, char* c) { return vErre_C37_2(d, c, nullptr, 0); },
+            [](const char* d, char* c) { return ref::erreC37_2(d, c); });
+        comparerSurDeuxValeurs(
+            b, a, [](const char* d, char* c) { return fCoherenCCE(d, c); },
+            [](const char* d, char* c) { return ref::coherenCCE(d, c); });
+        const std::string x = g.entier(2) == 0 ? std::string(30 - g.entier(2) + g.entier(2), ' ') : a;
+        const std::string y = g.entier(2) == 0 ? std::string(30, ' ') : b;
+        comparerSurDeuxValeurs(
+            x, y, [](const char* d, char* c) { return fVDIFFVD(d, c, nullptr, 0); },
+            [](const char* d, char* c) { return ref::vdiffVD(d, c); });
+    }
+}
+
+// Cause codes accepted up to a last date: the code looked up among the pairs,
+// the record's date compared with the code's last date.
+TEST(ControlesRapides, CodesDatesCommeAvant) {
+    Generateur g(14);
+    auto reference = [](const char* dependance, const char* champ, const tValAutorise* paires, int n) {
+        for (int i = 0; i < n / 2; ++i) {
+            if (std::strcmp(champ, paires[2 * i]) != 0) continue;
+            if (std::strcmp(paires[2 * i + 1], "TOUJOURS") == 0) return 1;
+            return ref::coherenSupInf(paires[2 * i + 1], dependance, INF);
+        }
+        return 0;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const bool entree = i % 2 == 0;
+        const tValAutorise* paires = entree ? TCME : TCMS;
+        const int n = entree ? LenTCME : LenTCMS;
+        const std::string code = g.entier(3) == 0 ? g.quelconque(2) : paires[2 * g.entier(static_cast<unsigned>(n / 2))];
+        const std::string date = g.date();
+        comparerSurDeuxValeurs(
+            date, code, [paires, n](const char* d, char* c) { return fVerifValAutDate(d, c, paires, n); },
+            [&reference, paires, n](const char* d, char* c) { return reference(d, c, paires, n); });
     }
 }

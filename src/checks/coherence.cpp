@@ -39,7 +39,7 @@ int chercherEtablissement(const char* etablissement, const void* sverif, int len
     copierDebut(etablissement, 6, cle);
     const auto* table = static_cast<const tValAutorise*>(sverif);
     for (int i = 0; i < lenSverif / tailleGroupe; ++i) {
-        if (std::strcmp(table[tailleGroupe * i], cle) == 0) return i;
+        if (egalChaine(table[tailleGroupe * i], cle)) return i;
     }
     return -1;
 }
@@ -153,7 +153,7 @@ int fCoherenCCD(const char* dependance, char* champ, const void*, int) {
 int fCoherenCCEget(const char* dependance, char* champ, const void* sverif, int lenSverif) {
     // The kind of establishment is the record's own field C4.
     const char* nature = valCorpsVSE[C4].valeur;
-    if (std::strcmp(nature, "V") == 0) {
+    if (egalTexte(nature, "V")) {
         if (lenSverif < 2) return 0;
         const int paire = chercherEtablissement(dependance, sverif, lenSverif, 2);
         if (paire < 0) return 0;
@@ -162,7 +162,7 @@ int fCoherenCCEget(const char* dependance, char* champ, const void* sverif, int 
         const auto* table = static_cast<const tValAutorise*>(sverif);
         return std::strlen(code) == 2 && itemDeListe(table[2 * paire + 1], code);
     }
-    if (std::strcmp(nature, "P") == 0) return prefixeProducteur(dependance, champ);
+    if (egalTexte(nature, "P")) return prefixeProducteur(dependance, champ);
     return 0;
 }
 
@@ -183,13 +183,13 @@ int fCoheren_OC_IND_M(const char* dependance, char* champ, const void* sverif, i
 
 int fCoherenCCE(const char* dependance, const char* champ) {
     // An establishment sends its own records; the national partners send for all.
-    if (std::strcmp(champ, dependance) == 0) return 1;
+    if (egalChaine(champ, dependance)) return 1;
     if (commencePar(dependance, "NORM01") || commencePar(dependance, "NORM02") || commencePar(dependance, "PFOC01")) {
         return 1;
     }
     // A regional emitter sends for the establishments it is paired with.
     for (int i = 0; i < LenTEDC; ++i) {
-        if (std::strcmp(TEDC[2 * i], dependance) == 0 && std::strcmp(TEDC[2 * i + 1], champ) == 0) {
+        if (egalChaine(TEDC[2 * i], dependance) && egalChaine(TEDC[2 * i + 1], champ)) {
             return 1;
         }
     }

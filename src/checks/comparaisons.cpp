@@ -31,7 +31,7 @@ bool egaleUneEntree(const char* v, const void* sverif, int lenSverif) {
     if (sverif == nullptr) return false;
     const tValAutorise* table = static_cast<const tValAutorise*>(sverif);
     for (int i = 0; i < lenSverif; ++i) {
-        if (std::strcmp(v, table[i]) == 0) return true;
+        if (egalChaine(v, table[i])) return true;
     }
     return false;
 }
@@ -41,7 +41,9 @@ bool egaleUneEntree(const char* v, const void* sverif, int lenSverif) {
 int fVDIFFVD(const char* dependance, char* champ, const void*, int) {
     // One of the two 30-character fields must be filled in.
     const char* const blancs = trenteBlancs[0];
-    return std::strcmp(champ, blancs) != 0 || std::strcmp(dependance, blancs) != 0;
+    // A value that does not start with a blank is filled in: no call.
+    auto rempli = [blancs](const char* v) { return v[0] != ' ' || std::strcmp(v, blancs) != 0; };
+    return rempli(champ) || rempli(dependance);
 }
 
 int fCDIFF(const char* dependance, char* champ, const void* sverif, int lenSverif) {
@@ -51,7 +53,7 @@ int fCDIFF(const char* dependance, char* champ, const void* sverif, int lenSveri
 }
 
 int fVTABDIFFFR(const char*, char* champ, const void* sverif, int lenSverif) {
-    if (std::strcmp(champ, "FR") == 0) return 0;
+    if (egalTexte(champ, "FR")) return 0;
     return estDansTable(champ, sverif, lenSverif);
 }
 

@@ -226,9 +226,9 @@ int fVerifValAutDate(const char* dependance, char* champ, const void* sverif, in
     if (lenSverif <= 1 || sverif == nullptr) return 0;
     const tValAutorise* paires = static_cast<const tValAutorise*>(sverif);
     for (int i = 0; i < lenSverif / 2; ++i) {
-        if (std::strcmp(champ, paires[2 * i]) != 0) continue;
+        if (!egalChaine(champ, paires[2 * i])) continue;
         const char* derniereDate = paires[2 * i + 1];
-        if (std::strcmp(derniereDate, FIN_SANS_LIMITE) == 0) return 1;
+        if (egalTexte(derniereDate, FIN_SANS_LIMITE)) return 1;
         return fCoherenDCSupInf(derniereDate, dependance, INF);
     }
     return 0;

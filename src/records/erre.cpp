@@ -151,19 +151,19 @@ int vErre_C37_1(const char*, char* champ, const void*, int) {
         // A departmental office: an entry of TDC, whole. Partner codes are
         // not offices.
         for (int i = 0; i < LenTDC; ++i) {
-            if (egal(champ, TDC[i])) return 1;
+            if (egalChaine(champ, TDC[i])) return 1;
         }
         return 0;
     }
-    return commencePar(champ, "ONICAB") || commencePar(champ, "OFFICE") || egal(champ, "NORMABEV") ||
-           egal(champ, "POINTFOC");
+    return commencePar(champ, "ONICAB") || commencePar(champ, "OFFICE") || egalTexte(champ, "NORMABEV") ||
+           egalTexte(champ, "POINTFOC");
 }
 
 int vErre_C37_2(const char* dependance, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    if (egal(champ, dependance)) return 1;
+    if (egalChaine(champ, dependance)) return 1;
     for (int i = 0; i < LenTEDC; ++i) {
-        if (egal(dependance, TEDC[2 * i]) && egal(champ, TEDC[2 * i + 1])) return 1;
+        if (egalChaine(dependance, TEDC[2 * i]) && egalChaine(champ, TEDC[2 * i + 1])) return 1;
     }
     return 0;
 }
