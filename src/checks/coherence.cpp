@@ -7,7 +7,9 @@
 // terminating NUL, and nothing past that NUL is read.
 #include "checks/coherence.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "checks/dates.h"
@@ -20,7 +22,7 @@ namespace {
 // The first n characters of valeur lie between inf and sup (n characters
 // each), bounds included, by character code.
 bool entre(const char* valeur, const char* inf, const char* sup, std::size_t n) {
-    return std::strncmp(valeur, inf, n) >= 0 && std::strncmp(valeur, sup, n) <= 0;
+    return comparerDebut(valeur, inf, n) >= 0 && comparerDebut(valeur, sup, n) <= 0;
 }
 
 // Characters 2 to 3 of an establishment code, or "" when it has none.
@@ -37,7 +39,7 @@ int chercherEtablissement(const char* etablissement, const void* sverif, int len
     copierDebut(etablissement, 6, cle);
     const auto* table = static_cast<const tValAutorise*>(sverif);
     for (int i = 0; i < lenSverif / tailleGroupe; ++i) {
-        if (std::strcmp(table[tailleGroupe * i], cle) == 0) return i;
+        if (egalChaine(table[tailleGroupe * i], cle)) return i;
     }
     return -1;
 }
@@ -85,47 +87,54 @@ bool prefixeProducteur(const char* etablissement, const char* champ) {
     return premiersEgaux(champ, departementDeux(etablissement), 2);
 }
 
-bool estJ(const char* valeur) { return std::strcmp(valeur, "J") == 0; }
+bool estJ(const char* valeur) { return egalTexte(valeur, "J"); }
 
-// Writes into limite (9 bytes) the date DDMMYYYY with its year one later. A
-// date whose year is not four digits is copied unchanged (its own format rule
+// The date DDMMYYYY with its year one later, packed as lireMot8 packs it. A
+// date whose year is not four digits is taken unchanged (its own format rule
 // reports it). Past year 9999 the limit is the last day of 9999, which no date
 // field exceeds.
-void unAnPlusTard(const char* date, char* limite) {
-    copierDebut(date, 8, limite);
-    if (std::strlen(limite) != 8) return;
+std::uint64_t unAnPlusTard(const char* date) {
+    std::uint64_t mot;
+    if (lireMot8(date, mot) != 8) return mot;
     int annee = 0;
     for (int i = 4; i < 8; ++i) {
-        if (limite[i] < '0' || limite[i] > '9') return;
-        annee = annee * 10 + (limite[i] - '0');
+        const unsigned chiffre = static_cast<unsigned>((mot >> (8 * i)) & 0xFF) - '0';
+        if (chiffre > 9) return mot;
+        annee = annee * 10 + static_cast<int>(chiffre);
     }
     if (annee == 9999) {
-        std::memcpy(limite, "31129999", 8);
-        return;
+        std::uint64_t fin;
+        std::memcpy(&fin, "31129999", 8);
+        return std::endian::native == std::endian::little ? fin : __builtin_bswap64(fin);
     }
     ++annee;
-    for (int i = 7; i >= 4; --i, annee /= 10) limite[i] = static_cast<char>('0' + annee % 10);
+    std::uint64_t an = 0;
+    for (int i = 7; i >= 4; --i, annee /= 10) an |= std::uint64_t{static_cast<unsigned>('0' + annee % 10)} << (8 * i);
+    return (mot & 0xFFFFFFFFull) | an;
 }
 
+// The date champ (blanks read as '0') is on or before date with its year one
+// later.
 int avantDateDecalee(const char* date, const char* champ) {
-    char limite[9];
-    unAnPlusTard(date, limite);
-    return fCoherenDCSupInf(limite, champ, INF);
+    return cleDuMot(unAnPlusTard(date), false) >= cleAAAAMMJJ(champ, true);
 }
 
 }  // namespace
 
 int fCoherenCC(const char* dependance, char* champ, const void*, int) {
+    // The establishment's first bytes choose the rule; each byte is read only
+    // after the one before it matched a non-NUL byte.
     const char* etablissement = dependance;
-    if (commencePar(etablissement, "POINTFOC")) return 1;
-    if (commencePar(etablissement, "02A") || commencePar(etablissement, "02B")) {
+    if (etablissement[0] == 'P' && commencePar(etablissement, "POINTFOC")) return 1;
+    if (etablissement[0] == '0' && etablissement[1] == '2' && (etablissement[2] == 'A' || etablissement[2] == 'B')) {
         return commencePar(champ, "20");
     }
-    if (commencePar(etablissement, "971") || commencePar(etablissement, "972") ||
-        commencePar(etablissement, "973") || commencePar(etablissement, "974") ||
-        commencePar(etablissement, "976")) {
-        if (premiersEgaux(champ, etablissement, 3)) return 1;
-        return commencePar(champ, "98") && commencePar(etablissement, "974");
+    if (etablissement[0] == '9' && etablissement[1] == '7') {
+        const char c = etablissement[2];
+        if (c == '1' || c == '2' || c == '3' || c == '4' || c == '6') {
+            if (premiersEgaux(champ, etablissement, 3)) return 1;
+            return commencePar(champ, "98") && c == '4';
+        }
     }
     return premiersEgaux(champ, departementDeux(etablissement), 2);
 }
@@ -144,7 +153,7 @@ int fCoherenCCD(const char* dependance, char* champ, const void*, int) {
 int fCoherenCCEget(const char* dependance, char* champ, const void* sverif, int lenSverif) {
     // The kind of establishment is the record's own field C4.
     const char* nature = valCorpsVSE[C4].valeur;
-    if (std::strcmp(nature, "V") == 0) {
+    if (egalTexte(nature, "V")) {
         if (lenSverif < 2) return 0;
         const int paire = chercherEtablissement(dependance, sverif, lenSverif, 2);
         if (paire < 0) return 0;
@@ -153,7 +162,7 @@ int fCoherenCCEget(const char* dependance, char* champ, const void* sverif, int 
         const auto* table = static_cast<const tValAutorise*>(sverif);
         return std::strlen(code) == 2 && itemDeListe(table[2 * paire + 1], code);
     }
-    if (std::strcmp(nature, "P") == 0) return prefixeProducteur(dependance, champ);
+    if (egalTexte(nature, "P")) return prefixeProducteur(dependance, champ);
     return 0;
 }
 
@@ -174,14 +183,13 @@ int fCoheren_OC_IND_M(const char* dependance, char* champ, const void* sverif, i
 
 int fCoherenCCE(const char* dependance, const char* champ) {
     // An establishment sends its own records; the national partners send for all.
-    if (std::strcmp(champ, dependance) == 0) return 1;
-    if (std::strncmp(dependance, "NORM01", 6) == 0 || std::strncmp(dependance, "NORM02", 6) == 0 ||
-        std::strncmp(dependance, "PFOC01", 6) == 0) {
+    if (egalChaine(champ, dependance)) return 1;
+    if (commencePar(dependance, "NORM01") || commencePar(dependance, "NORM02") || commencePar(dependance, "PFOC01")) {
         return 1;
     }
     // A regional emitter sends for the establishments it is paired with.
     for (int i = 0; i < LenTEDC; ++i) {
-        if (std::strcmp(TEDC[2 * i], dependance) == 0 && std::strcmp(TEDC[2 * i + 1], champ) == 0) {
+        if (egalChaine(TEDC[2 * i], dependance) && egalChaine(TEDC[2 * i + 1], champ)) {
             return 1;
         }
     }
@@ -214,7 +222,7 @@ int fCoherenD_OC_an_2(const char* dependance, char* champ, const void*, int) {
     char date[9];
     copierDebut(dependance, 8, date);
     const char* annee = std::strlen(date) > 4 ? date + 4 : "";
-    return std::strncmp(champ, annee, 4) < 0;
+    return comparerDebut(champ, annee, 4) < 0;
 }
 
 int fCoherenDateSup(const char* dependance, char* champ, const void*, int) {

@@ -14,40 +14,31 @@ namespace {
 
 constexpr int LONGUEUR_DATE = 8;
 constexpr int LONGUEUR_HEURE = 6;
-constexpr char DATE_BLANCHE[] = "        ";
 constexpr char FIN_SANS_LIMITE[] = "TOUJOURS";
 
 // A DDMMYYYY date as its YYYYMMDD rewrite compares by character code: its
 // first 8 bytes packed in the order year, month, day, most significant first,
 // so that dates compare as integers. Blanks read as '0' when asked; positions
 // past the end of a shorter value read as NUL, which is neither a digit nor a
-// blank and orders before both.
-std::uint64_t cleAAAAMMJJ(const char* date, bool blancsEnZeros) {
-    if (std::endian::native == std::endian::little && longueurBornee(date, LONGUEUR_DATE) == LONGUEUR_DATE) {
-        // The whole date at once: its 8 bytes as one word (first byte lowest),
-        // blanks turned into '0' where asked, then the bytes reordered.
-        std::uint64_t mot;
-        std::memcpy(&mot, date, sizeof mot);
-        if (blancsEnZeros) {
-            // 0x80 in each byte equal to a blank, and in no other byte.
-            constexpr std::uint64_t BAS = 0x7F7F7F7F7F7F7F7Full;
-            const std::uint64_t x = mot ^ 0x2020202020202020ull;
-            const std::uint64_t blancs = ~(((x & BAS) + BAS) | x | BAS);
-            mot |= blancs >> 3;  // ' ' (0x20) | 0x10 == '0'
-        }
-        const std::uint64_t jjmmaaaa = __builtin_bswap64(mot);  // DDMMYYYY, first byte highest
-        const std::uint64_t jjmm = jjmmaaaa >> 32;
-        return (jjmmaaaa << 32) | ((jjmm & 0xFFFF) << 16) | (jjmm >> 16);
-    }
-    unsigned char c[8] = {};
-    for (int i = 0; i < 8 && date[i] != '\0'; ++i) {
-        c[i] = static_cast<unsigned char>(blancsEnZeros && date[i] == ' ' ? '0' : date[i]);
-    }
-    static constexpr int ORDRE_AAAAMMJJ[8] = {4, 5, 6, 7, 2, 3, 0, 1};
-    std::uint64_t cle = 0;
-    for (const int i : ORDRE_AAAAMMJJ) cle = cle << 8 | c[i];
-    return cle;
+// blank and orders before both. mot holds the date's leading bytes as
+// lireMot8 packs them (first byte lowest, 0 past the end).
+}  // namespace
+
+std::uint64_t cleDuMot(std::uint64_t mot, bool blancsEnZeros) {
+    // ' ' (0x20) | 0x10 == '0'; a 0 byte past the end is no blank and stays 0.
+    if (blancsEnZeros) mot |= octetsEgaux(mot, ' ') >> 3;
+    const std::uint64_t jjmmaaaa = __builtin_bswap64(mot);  // DDMMYYYY, first byte highest
+    const std::uint64_t jjmm = jjmmaaaa >> 32;
+    return (jjmmaaaa << 32) | ((jjmm & 0xFFFF) << 16) | (jjmm >> 16);
 }
+
+std::uint64_t cleAAAAMMJJ(const char* date, bool blancsEnZeros) {
+    std::uint64_t mot;
+    lireMot8(date, mot);
+    return cleDuMot(mot, blancsEnZeros);
+}
+
+namespace {
 
 // Key of a cut-off date. The cut-off tables hold constant strings, compared
 // with every dated record: their keys are computed once. Any other date is
@@ -81,8 +72,20 @@ bool sontBlancs(const char* v, int debut, int n) {
     return true;
 }
 
-// A blank date is exactly eight blanks.
-bool estDateBlanche(const char* champ) { return std::strcmp(champ, DATE_BLANCHE) == 0; }
+// A blank date is exactly eight blanks. Once its first 8 bytes are known to
+// be blanks, its ninth byte exists (its NUL at the latest).
+bool estDateBlanche(const char* champ) {
+    if (champ[0] != ' ') return false;  // most dates: decided on their first byte
+    std::uint64_t mot;
+    return lireMot8(champ, mot) == LONGUEUR_DATE && mot == HUIT_BLANCS_MOT && champ[LONGUEUR_DATE] == '\0';
+}
+
+// The first 8 characters are blanks, whatever follows.
+bool commenceParHuitBlancs(const char* champ) {
+    if (champ[0] != ' ') return false;
+    std::uint64_t mot;
+    return lireMot8(champ, mot) == LONGUEUR_DATE && mot == HUIT_BLANCS_MOT;
+}
 
 // Incomplete dates write an unknown day, or day and month, with blanks. They
 // become zeros so that the date can be read; an explicit "00" day or month is
@@ -121,12 +124,16 @@ int DateCalc_check_date(int year, int month, int day) {
 
 int fDATECouI(char* champ, eCouI mode) {
     if (mode == INCOMPLETE) reecrireDateIncomplete(champ);
-    for (int i = 0; i < LONGUEUR_DATE; ++i) {
-        if (!estChiffre(champ[i])) return 0;  // also stops at the end of a short value
-    }
-    int jour = deuxChiffres(champ, 0);
-    int mois = deuxChiffres(champ, 2);
-    const int annee = deuxChiffres(champ, 4) * 100 + deuxChiffres(champ, 6);
+    // Eight digits; a shorter value has its NUL among them.
+    std::uint64_t mot;
+    if (lireMot8(champ, mot) != LONGUEUR_DATE || !huitChiffres(mot)) return 0;
+    // The four two-digit numbers of the word at once: each byte's digit
+    // value, then each pair as tens * 10 + units in the pair's low byte.
+    const std::uint64_t valeurs = mot - 0x3030303030303030ull;
+    const std::uint64_t paires = (valeurs * 10 + (valeurs >> 8)) & 0x00FF00FF00FF00FFull;
+    int jour = static_cast<int>(paires & 0xFF);
+    int mois = static_cast<int>((paires >> 16) & 0xFF);
+    const int annee = static_cast<int>((paires >> 32) & 0xFF) * 100 + static_cast<int>(paires >> 48);
     if (annee < 1900) return 0;
     if (mode == COMPLETE) {
         if (jour == 0) return 0;
@@ -155,7 +162,7 @@ int fDATECxad(const char*, char* champ, const void*, int) {
 }
 
 int fDATEC_INC(const char*, char* champ, const void*, int) {
-    return std::strncmp(champ, DATE_BLANCHE, LONGUEUR_DATE) == 0 || fDATECouI(champ, COMPLETE);
+    return commenceParHuitBlancs(champ) || fDATECouI(champ, COMPLETE);
 }
 
 int fDatRecCorr(const char*, char* champ, const void*, int) {
@@ -201,7 +208,7 @@ int fDatRecPost(const char* dependance, char* champ, const void*, int) {
 
 int fDatRecPost_tr(const char* dependance, char* champ, const void*, int) {
     if (estDateBlanche(champ)) return 1;
-    if (std::strcmp(valCorpsVSE[C5].valeur, "J") == 0) return 1;
+    if (egalTexte(valCorpsVSE[C5].valeur, "J")) return 1;
     return fCoherenDCSupInf(dependance, champ, SUP);
 }
 
@@ -219,9 +226,9 @@ int fVerifValAutDate(const char* dependance, char* champ, const void* sverif, in
     if (lenSverif <= 1 || sverif == nullptr) return 0;
     const tValAutorise* paires = static_cast<const tValAutorise*>(sverif);
     for (int i = 0; i < lenSverif / 2; ++i) {
-        if (std::strcmp(champ, paires[2 * i]) != 0) continue;
+        if (!egalChaine(champ, paires[2 * i])) continue;
         const char* derniereDate = paires[2 * i + 1];
-        if (std::strcmp(derniereDate, FIN_SANS_LIMITE) == 0) return 1;
+        if (egalTexte(derniereDate, FIN_SANS_LIMITE)) return 1;
         return fCoherenDCSupInf(derniereDate, dependance, INF);
     }
     return 0;
@@ -229,12 +236,18 @@ int fVerifValAutDate(const char* dependance, char* champ, const void* sverif, in
 
 int fSimult(const char* dependance, char* champ, const void*, int) {
     // Empty: no characters, or only blanks, and no longer than trenteBlancs
-    // (a longer value is never taken for its blanks).
+    // (a longer value is never taken for its blanks). Read 8 bytes at a time:
+    // the next word is read only once the previous one held 8 characters.
     static const int nbBlancs = static_cast<int>(std::strlen(trenteBlancs[0]));
     auto estVide = [](const char* v) {
-        for (int i = 0;; ++i) {
-            if (v[i] == '\0') return true;
-            if (v[i] != ' ' || i == nbBlancs) return false;
+        // Most filled values start with a non-blank: decided on that byte.
+        if (v[0] != ' ') return v[0] == '\0';
+        for (int debut = 0;; debut += 8) {
+            std::uint64_t mot;
+            const int n = lireMot8(v + debut, mot);
+            const std::uint64_t lus = n == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1;
+            if (((mot ^ HUIT_BLANCS_MOT) & lus) != 0) return false;
+            if (n < 8 || debut + 8 > nbBlancs) return debut + n <= nbBlancs;
         }
     };
     return estVide(dependance) == estVide(champ);

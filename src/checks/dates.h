@@ -3,6 +3,8 @@
 // rule tables built on them. Dates are DDMMYYYY, times HHMMSS.
 #pragma once
 
+#include <cstdint>
+
 int DateCalc_check_date(int year, int month, int day);
 int DateCalc_leap_year(int year);
 
@@ -12,6 +14,15 @@ enum esupInf { SUP = 0, INF = 1 };
 // Validates a date field; in INCOMPLETE mode rewrites an unknown day or
 // day-and-month in place first, so that the following rules see the rewrite.
 int fDATECouI(char* champ, eCouI mode);
+
+// Ordering key of a DDMMYYYY date: its first 8 bytes in the order year,
+// month, day, most significant first, so that dates compare as integers the
+// way their YYYYMMDD rewrites compare by character code. Blanks read as '0'
+// when asked; positions past the end of a shorter value read as NUL, before
+// every digit and blank. cleDuMot takes the date's leading bytes as lireMot8
+// (checks/octets.h) packs them.
+std::uint64_t cleAAAAMMJJ(const char* date, bool blancsEnZeros);
+std::uint64_t cleDuMot(std::uint64_t mot, bool blancsEnZeros);
 
 // Orders two dates compared as YYYYMMDD (blanks of champ read as '0'):
 // SUP accepts champ on or after dependance, INF on or before.

@@ -22,7 +22,7 @@ constexpr char MARQUAGE_MIN[] = "100000";
 constexpr char MARQUAGE_MAX[] = "683499";
 constexpr char HUIT_BLANCS[] = "        ";
 
-bool estFR(const char* pays) { return egal(pays, "FR"); }
+bool estFR(const char* pays) { return egalTexte(pays, "FR"); }
 
 // True when characters debut to debut + n - 1 (0-based) of v are digits; the
 // value's NUL is no digit, so a shorter value fails without being read past.
@@ -46,7 +46,7 @@ bool blancs(const char* v, int debut, int n) {
 // The first 6 characters are 6 digits between the lowest and the highest
 // marking code.
 bool marquageValide(const char* v) {
-    return chiffres(v, 0, 6) && std::strncmp(v, MARQUAGE_MIN, 6) >= 0 && std::strncmp(v, MARQUAGE_MAX, 6) <= 0;
+    return chiffres(v, 0, 6) && comparerDebut(v, MARQUAGE_MIN, 6) >= 0 && comparerDebut(v, MARQUAGE_MAX, 6) <= 0;
 }
 
 // Characters 1 to 6 of a model code are no blanks and the value ends with
@@ -55,7 +55,7 @@ bool modeleRempli(const char* v) {
     for (int i = 0; i < 6; ++i) {
         if (v[i] == '\0' || v[i] == ' ') return false;
     }
-    return egal(v + 6, "  ");
+    return egalTexte(v + 6, "  ");
 }
 
 // Character `position` (1-based) of a model code, as a 1-character string,
@@ -69,7 +69,7 @@ bool caractereDansTable(const char* v, int position, const void* sverif, int len
 // Characters 4 to 6 of a model code are digits.
 bool numeroDeModele(const char* v) { return chiffres(v, 3, 3); }
 
-bool huitBlancs(const char* v) { return egal(v, HUIT_BLANCS); }
+bool huitBlancs(const char* v) { return egalTexte(v, HUIT_BLANCS); }
 
 // The record's date (blanks read as '0') is on or after 1 January 2011.
 bool depuis2011(const char* date) { return fVTABP(date, P17[0]) != 0; }
@@ -79,7 +79,7 @@ bool depuis2011(const char* date) { return fVTABP(date, P17[0]) != 0; }
 int fConform_OC_FR(const char* dependance, char* champ, const void*, int) {
     if (!estFR(dependance)) return 1;
     // 6 digits of the marking code, 5 digits, one blank.
-    return marquageValide(champ) && chiffres(champ, 6, 5) && egal(champ + 11, " ");
+    return marquageValide(champ) && chiffres(champ, 6, 5) && egalTexte(champ + 11, " ");
 }
 
 int fConform_OC_UE(const char* dependance, char* champ, const void* sverif, int lenSverif) {
@@ -94,20 +94,20 @@ int fConform_OC_TP(const char* dependance, char* champ, const void*, int) {
     // replacement orders, a digit for any other.
     const char* typeCommande = valCorpsVSE[C9].valeur;
     const char septieme = champ[6];
-    if (egal(typeCommande, "PR")) {
+    if (egalTexte(typeCommande, "PR")) {
         if (septieme != 'R') return 0;
-    } else if (egal(typeCommande, "PC")) {
+    } else if (egalTexte(typeCommande, "PC")) {
         if (septieme != 'C') return 0;
     } else if (!estChiffre(septieme)) {
         return 0;
     }
     // Then 4 blanks or 4 digits, never a mixture, and one blank.
     if (!blancs(champ, 7, 4) && !chiffres(champ, 7, 4)) return 0;
-    return egal(champ + 11, " ");
+    return egalTexte(champ + 11, " ");
 }
 
 int fConform_OC_IND_M(const char*, char* champ, const void*, int) {
-    return marquageValide(champ) && egal(champ + 6, "      ");
+    return marquageValide(champ) && egalTexte(champ + 6, "      ");
 }
 
 int fConform_OC_model1(const char*, char* champ, const void*, int) { return modeleRempli(champ); }
@@ -130,15 +130,15 @@ int fConform_OC_pays_orig(const char* dependance, char* champ, const void*, int)
     // A French identifier names the country the animal comes from; a foreign
     // one leaves it blank.
     if (estFR(dependance)) return estDansTable(champ, TP, LenTP);
-    return egal(champ, "  ");
+    return egalTexte(champ, "  ");
 }
 
 int fConform_OC_compteur(const char* dependance, char* champ, const void*, int) {
     // Only the tags of kind 'E' (character 3 of the model) carry a counter,
     // "0" to "7" compared as whole strings, so that an empty value is refused.
     const bool avecCompteur = longueurBornee(dependance, 3) == 3 && dependance[2] == 'E';
-    if (avecCompteur) return std::strcmp(champ, "0") >= 0 && std::strcmp(champ, "7") <= 0;
-    return egal(champ, " ");
+    if (avecCompteur) return comparerDebut(champ, "0", 2) >= 0 && comparerDebut(champ, "7", 2) <= 0;
+    return egalTexte(champ, " ");
 }
 
 int fConform_BV_model1(const char* dependance, char* champ, const void*, int) {
@@ -169,4 +169,4 @@ int fConform_temoin_bouc1(const char* dependance, char* champ, const void*, int)
     return !depuis2011(dependance) || champ[0] != ' ';
 }
 
-int fConform_temoin_bouc2(const char*, char* champ, const void*, int) { return !egal(champ, "0"); }
+int fConform_temoin_bouc2(const char*, char* champ, const void*, int) { return !egalTexte(champ, "0"); }

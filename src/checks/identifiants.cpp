@@ -8,6 +8,7 @@
 #include "checks/identifiants.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "checks/generiques.h"
@@ -23,9 +24,16 @@ constexpr char kDomConform[] = "12346";          // fConform8, fConform10
 constexpr char kDomAgrementSanitaire[] = "12346";
 constexpr char kDomBovin[] = "1234";
 
-// True when the first n characters of valeur are digits.
+// True when the first n characters of valeur are digits. From 8 on, the
+// first 8 are tested as one word (a value in a slot is read at once).
 bool chiffres(const char* valeur, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
+    std::size_t i = 0;
+    if (n >= 8) {
+        std::uint64_t mot;
+        if (lireMot8(valeur, mot) != 8 || !huitChiffres(mot)) return false;
+        i = 8;
+    }
+    for (; i < n; ++i) {
         if (!estChiffre(valeur[i])) return false;
     }
     return true;
@@ -74,16 +82,18 @@ bool regleDepartement(const char* valeur, const void* sverif, int lenSverif) {
 // given blanks up to the end of the 12-character field.
 int conformeFrancais(const char* champ, const void* sverif, int lenSverif, std::size_t nbChiffres,
                      const char* fin) {
+    // The digits are no NUL: champ + nbChiffres is within the value.
     return regleDepartement(champ, sverif, lenSverif) && chiffres(champ, nbChiffres) &&
-           std::strcmp(champ + nbChiffres, fin) == 0;
+           egalChaine(champ + nbChiffres, fin);
 }
 
-bool estFrance(const char* pays) { return std::strcmp(pays, "FR") == 0; }
+bool estFrance(const char* pays) { return egalTexte(pays, "FR"); }
 bool estPaysEchange(const char* pays) { return estDansTable(pays, TECH, LenTECH) != 0; }
 
-// Field left unfilled on purpose: all blank or all '*'.
+// Field left unfilled on purpose: all blank or all '*', 12 of them (the
+// single entries of DouzeBlancs and ET12).
 bool estRemplissage(const char* champ) {
-    return std::strcmp(champ, DouzeBlancs[0]) == 0 || std::strcmp(champ, ET12[0]) == 0;
+    return egalTexte(champ, "            ") || egalTexte(champ, "************");
 }
 
 // First five characters of an establishment of kind "V": a two-letter code
@@ -135,7 +145,7 @@ int fConform8FR(const char* dependance, char* champ, const void* sverif, int len
 }
 
 int fConform8FRnon(const char* dependance, char* champ, const void*, int) {
-    if (estFrance(dependance) || std::strcmp(dependance, "  ") == 0) return 1;
+    if (estFrance(dependance) || egalTexte(dependance, "  ")) return 1;
     return fVerifAucunBlanc_SD(dependance, champ, nullptr, 0);
 }
 
@@ -174,25 +184,28 @@ int fConformEget(const char*, char* champ, const void* sverif, int lenSverif) {
     // The kind of establishment is the record's own field C4.
     const char* nature = valCorpsVSE[C4].valeur;
     bool debut;
-    if (std::strcmp(nature, "V") == 0) {
+    if (egalTexte(nature, "V")) {
         debut = debutEtablissementV(champ, sverif, lenSverif);
-    } else if (std::strcmp(nature, "P") == 0) {
+    } else if (egalTexte(nature, "P")) {
         debut = debutEtablissementP(champ);
     } else {
         return 0;
     }
     // Both kinds have checked five characters, so champ + 5 is in the value.
-    return debut && std::strcmp(champ + 5, "       ") == 0;
+    return debut && egalTexte(champ + 5, "       ");
 }
 
 int fVerifNumEtranger(const char* dependance, char* champ, const void*, int) {
     // Digits and capital letters up to the last non-blank character: trailing
     // blanks are allowed, embedded ones, an all-blank and an empty value not.
-    std::size_t dernier = std::strlen(champ);
-    while (dernier > 0 && champ[dernier - 1] == ' ') --dernier;
-    if (dernier == 0) return 0;
-    for (std::size_t i = 0; i < dernier; ++i) {
-        if (!estChiffreOuMajuscule(champ[i])) return 0;
+    // One walk: the characters are checked as they come, and once a blank is
+    // met only blanks may follow it up to the NUL.
+    std::size_t i = 0;
+    for (; estChiffreOuMajuscule(champ[i]); ++i) {
+    }
+    if (i == 0) return 0;
+    for (std::size_t j = i; champ[j] != '\0'; ++j) {
+        if (champ[j] != ' ') return 0;
     }
     // A national number does not repeat its own country code.
     return !premiersEgaux(champ, dependance, 2);
@@ -226,10 +239,12 @@ int fVerifLuhn(const char* chaine) {
 }
 
 int appartient_UE(const char* s) {
+    // Every member code is 2 characters: only a value of exactly 2 can be one.
     static constexpr const char* kPaysUE[] = {"DE", "AT", "BE", "DK", "ES", "FI", "FR", "EL",
                                               "IE", "LU", "NL", "PT", "UK", "SE", "IT"};
+    if (s[0] == '\0' || s[1] == '\0' || s[2] != '\0') return 0;
     for (const char* pays : kPaysUE) {
-        if (std::strcmp(s, pays) == 0) return 1;
+        if (s[0] == pays[0] && s[1] == pays[1]) return 1;
     }
     return 0;
 }

@@ -120,11 +120,11 @@ int asso_fC6_5(const char*, char* champ, const void* sverif, int lenSverif) {
     char departement[3];
     copierDebut(champ, 2, departement);
     const bool connu = departementConnu(departement, sverif, lenSverif);
-    if (egal(departement, "2A") || egal(departement, "2B")) return blancsJusquAuBout(champ, 9);
-    if (egal(departement, "97")) {
+    if (egalTexte(departement, "2A") || egalTexte(departement, "2B")) return blancsJusquAuBout(champ, 9);
+    if (egalTexte(departement, "97")) {
         // Overseas: 971 to 976, but 975.
-        if (std::strncmp(champ, "971", 3) < 0 || std::strncmp(champ, "976", 3) > 0 || champ[2] == '5') return 0;
-    } else if (egal(departement, "20") || egal(departement, "98")) {
+        if (comparerDebut(champ, "971", 3) < 0 || comparerDebut(champ, "976", 3) > 0 || champ[2] == '5') return 0;
+    } else if (egalTexte(departement, "20") || egalTexte(departement, "98")) {
         return 0;
     }
     return connu && blancsJusquAuBout(champ, 9);
@@ -135,15 +135,15 @@ int asso_fC6_6(const char*, char* champ, const void*, int) {
 }
 
 int asso_fC8_1(const char* dependance, char* champ, const void*, int) {
-    return egal(champ, DATE_BLANCHE) || fDATEC(dependance, champ, nullptr, 0);
+    return egalTexte(champ, DATE_BLANCHE) || fDATEC(dependance, champ, nullptr, 0);
 }
 
 int asso_fC8_2(const char* dependance, char* champ, const void*, int) {
-    return egal(champ, DATE_BLANCHE) || fCoherenDateSup(dependance, champ, nullptr, 0);
+    return egalTexte(champ, DATE_BLANCHE) || fCoherenDateSup(dependance, champ, nullptr, 0);
 }
 
 int asso_fC8_3(const char* dependance, char* champ, const void*, int) {
-    return egal(champ, DATE_BLANCHE) || fCoherenDC(dependance, champ, nullptr, 0);
+    return egalTexte(champ, DATE_BLANCHE) || fCoherenDC(dependance, champ, nullptr, 0);
 }
 
 // Obligation columns: CRE, DEM, INV, EDI, MOD. An inventory checks the

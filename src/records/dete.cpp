@@ -10,12 +10,13 @@
 #include "checks/coherence.h"
 #include "checks/comparaisons.h"
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "checks/identifiants.h"
 #include "records/records.h"
 
 int fCoherenCC_dete_dem(const char* dependance, char* champ, const void* sverif, int lenSverif) {
     // The layout has no jump before C12, so its slot holds it.
-    if (std::strcmp(valCorpsVSE[C12].valeur, "D") == 0) return fConform3(dependance, champ, TDD, LenTDD);
+    if (egalTexte(valCorpsVSE[C12].valeur, "D")) return fConform3(dependance, champ, TDD, LenTDD);
     return fConform8(dependance, champ, sverif, lenSverif);
 }
 

@@ -5,10 +5,13 @@
 #include "checks/octets.h"
 
 bool quantiteEnChiffres(const char* quantite) {
+    // Six digits read as a number are 0 only when all six are '0'.
+    bool nonNul = false;
     for (int i = 0; i < 6; ++i) {
         if (!estChiffre(quantite[i])) return false;  // also stops at the end of a short value
+        nonNul = nonNul || quantite[i] != '0';
     }
-    return lireEntierDe(quantite, 6) != 0;
+    return nonNul;
 }
 
 bool quantiteJusqua(const char* quantite, int maximum) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "checks/identifiants.h"
 #include "records/records.h"
 
@@ -13,8 +14,7 @@ namespace {
 // The third identification is left out when its country, number and code
 // are exactly blanks of their widths (a value cut short is not).
 bool groupeLaisseVide(const char* pays, const char* numero, const char* code) {
-    return std::strcmp(pays, "  ") == 0 && std::strcmp(numero, DouzeBlancs[0]) == 0 &&
-           std::strcmp(code, "  ") == 0;
+    return egalTexte(pays, "  ") && egalTexte(numero, "            ") && egalTexte(code, "  ");
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ int ecbo_C12(const char* dependance, char* champ, const void* sverif, int lenSve
 int ecbo_C13(const char* dependance, char* champ, const void* sverif, int lenSverif) {
     if (groupeLaisseVide(valCorpsVSE[C12].valeur, champ, valCorpsVSE[C15].valeur)) return 1;
     if (!fVerifDiffNull(dependance, champ, sverif, lenSverif)) return 0;
-    if (std::strcmp(dependance, "FR") == 0) return 1;
+    if (egalTexte(dependance, "FR")) return 1;
     return fVerifNumEtranger(dependance, champ, nullptr, 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include "checks/coherence.h"
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "checks/identifiants.h"
 #include "records/records.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 // A line of 30 blanks holds nothing. A line cut short by a short record is
 // not 30 blanks.
-bool ligneRemplie(const char* ligne) { return std::strcmp(ligne, trenteBlancs[0]) != 0; }
+bool ligneRemplie(const char* ligne) { return ligne[0] != ' ' || std::strcmp(ligne, trenteBlancs[0]) != 0; }
 
 }  // namespace
 

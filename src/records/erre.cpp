@@ -2,6 +2,8 @@
 // received with the action ECQ (whose rules are the CRE column).
 #include "records/erre.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "checks/coherence.h"
@@ -13,26 +15,43 @@
 
 namespace {
 
-// The returned record's type C1 is "ABAT".
-bool retourSurAbat() {
-    char c1[5];
-    erreColonnes(63, 66, c1);
-    return egal(c1, "ABAT");
-}
+// True when the line in xdebug holds at least n characters.
+bool ligneAuMoins(int n) { return longueurBornee(xdebug, n) == n; }
+
+// The returned record's type C1 (columns 63 to 66) is "ABAT": the four bytes
+// of xdebug there (within its 4096 bytes whatever the line) are compared
+// first, and the line is measured only when they match.
+bool retourSurAbat() { return std::memcmp(xdebug + 62, "ABAT", 4) == 0 && ligneAuMoins(66); }
 
 // The countries read from the line: C5 (of C6) and C31 (of the bovine C32).
 struct Pays {
     char code[3];
 };
+// C5 as erreColonnes(84, 85) cuts it, its two bytes taken one by one.
 Pays paysC5() {
-    Pays p;
-    erreColonnes(84, 85, p.code);
+    Pays p{};
+    const int longueur = longueurBornee(xdebug, 85);
+    if (longueur >= 84) p.code[0] = xdebug[83];
+    if (longueur >= 85) p.code[1] = xdebug[84];
     return p;
 }
-Pays paysC31() {
-    Pays p;
-    erreColonnes(176, 177, p.code);
-    return p;
+
+// Country C31 (columns 176, 177) when it is one of the two-character codes
+// the checks name: FR, CH or a member of the European Union. A code cut short
+// by the end of the line is none of them, so the line is measured only when
+// the two bytes of xdebug there name one.
+enum class PaysC31 { FR, CH_OU_UE, AUTRE };
+PaysC31 paysC31() {
+    const char code[3] = {xdebug[175], xdebug[176], '\0'};
+    PaysC31 pays;
+    if (code[0] == 'F' && code[1] == 'R') {
+        pays = PaysC31::FR;
+    } else if ((code[0] == 'C' && code[1] == 'H') || appartient_UE(code)) {
+        pays = PaysC31::CH_OU_UE;
+    } else {
+        return PaysC31::AUTRE;
+    }
+    return ligneAuMoins(177) ? pays : PaysC31::AUTRE;
 }
 
 bool estAlphanumeriqueAscii(char c) { return estChiffre(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -48,12 +67,12 @@ int numeroDeReference(const char* champ) {
 void erreColonnes(int debut, int fin, char* destination) {
     // xdebug ends with a NUL at the end of the line: nothing past it is read.
     const int longueur = longueurBornee(xdebug, fin);
-    int n = 0;
-    for (int c = debut; c <= fin && c <= longueur; ++c) destination[n++] = xdebug[c - 1];
+    const int n = longueur >= debut ? longueur - debut + 1 : 0;
+    std::memcpy(destination, xdebug + debut - 1, static_cast<std::size_t>(n));
     destination[n] = '\0';
 }
 
-int vErre_C1(const char*, char* champ, const void*, int) { return egal(champ, "ABAT"); }
+int vErre_C1(const char*, char* champ, const void*, int) { return egalTexte(champ, "ABAT"); }
 
 int vErre_C4(const char*, char* champ, const void*, int) { return !champVide(champ); }
 int vErre_C8(const char*, char* champ, const void*, int) { return !champVide(champ); }
@@ -62,7 +81,7 @@ int vErre_C10(const char*, char* champ, const void*, int) { return !champVide(ch
 int vErre_C5(const char*, char* champ, const void*, int) {
     if (retourSurAbat()) {
         if (champ[0] == ' ' || (champ[0] != '\0' && champ[1] == ' ')) return 0;
-    } else if (egal(champ, "  ")) {
+    } else if (egalTexte(champ, "  ")) {
         return 1;
     }
     return fVerifValAut(depVide, champ, TP, LenTP);
@@ -73,49 +92,50 @@ int vErre_C6(const char*, char* champ, const void*, int) {
     return fVerifNumEtranger(paysC5().code, champ, nullptr, 0);
 }
 
-int vErre_C7(const char*, char* champ, const void*, int) { return egal(champ, "FR"); }
+int vErre_C7(const char*, char* champ, const void*, int) { return egalTexte(champ, "FR"); }
 
 int vErre_C8_conf(const char*, char* champ, const void*, int) { return numeroDeReference(champ); }
 int vErre_C30(const char*, char* champ, const void*, int) { return numeroDeReference(champ); }
 
 int vErre_C9(const char*, char* champ, const void*, int) {
-    if (std::strlen(champ) != 4) return 0;
+    // A letter or digit is no NUL: the next character is read only after it.
     for (int i = 0; i < 4; ++i) {
         if (!estAlphanumeriqueAscii(champ[i])) return 0;
     }
-    return 1;
+    return champ[4] == '\0';
 }
 
-int vErre_C29(const char*, char* champ, const void*, int) { return champVide(champ) || egal(champ, "FR"); }
+int vErre_C29(const char*, char* champ, const void*, int) { return champVide(champ) || egalTexte(champ, "FR"); }
 
 int vErre_C31(const char*, char* champ, const void*, int) {
-    return egal(champ, "  ") || fVerifValAut(depVide, champ, TP, LenTP);
+    return egalTexte(champ, "  ") || fVerifValAut(depVide, champ, TP, LenTP);
 }
 
 int vErre_C32_1(const char*, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    if (!egal(paysC31().code, "FR")) return 1;
+    if (paysC31() != PaysC31::FR) return 1;
     return verifNumBovinFrOuImporte(champ);
 }
 
 int vErre_C32_2(const char*, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    const Pays pays = paysC31();
-    if (egal(pays.code, "FR") || egal(pays.code, "CH") || appartient_UE(pays.code)) return 1;
+    if (paysC31() != PaysC31::AUTRE) return 1;
     return verifNumBovinFrOuImporte(champ);
 }
 
 int vErre_C32_3(const char*, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    const Pays pays = paysC31();
-    if (egal(pays.code, "FR")) return 1;
-    if (egal(pays.code, "CH") || appartient_UE(pays.code)) return fVerifNumEtranger(pays.code, champ, nullptr, 0);
-    return 1;
+    if (paysC31() != PaysC31::CH_OU_UE) return 1;
+    // The whole code is in the line: columns 176 and 177.
+    const char code[3] = {xdebug[175], xdebug[176], '\0'};
+    return fVerifNumEtranger(code, champ, nullptr, 0);
 }
 
 int vErre_C36_1(const char*, char* champ, const void*, int) {
-    if (std::strlen(champ) != 8) return 0;
-    if (champVide(champ)) return !retourSurAbat();
+    // Exactly 8 characters: the ninth is read once the first 8 are there.
+    std::uint64_t mot;
+    if (lireMot8(champ, mot) != 8 || champ[8] != '\0') return 0;
+    if (mot == HUIT_BLANCS_MOT) return !retourSurAbat();
     return verifDateCompleteEtCorrecte(champ);
 }
 
@@ -127,23 +147,23 @@ int vErre_C37_1(const char*, char* champ, const void*, int) {
     int fin = 8;
     while (fin > 0 && champ[fin - 1] == ' ') --fin;
     if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
-    if (std::strncmp(champ + 3, "IPG", 3) == 0) {
+    if (commencePar(champ + 3, "IPG")) {
         // A departmental office: an entry of TDC, whole. Partner codes are
         // not offices.
         for (int i = 0; i < LenTDC; ++i) {
-            if (egal(champ, TDC[i])) return 1;
+            if (egalChaine(champ, TDC[i])) return 1;
         }
         return 0;
     }
-    return commencePar(champ, "ONICAB") || commencePar(champ, "OFFICE") || egal(champ, "NORMABEV") ||
-           egal(champ, "POINTFOC");
+    return commencePar(champ, "ONICAB") || commencePar(champ, "OFFICE") || egalTexte(champ, "NORMABEV") ||
+           egalTexte(champ, "POINTFOC");
 }
 
 int vErre_C37_2(const char* dependance, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    if (egal(champ, dependance)) return 1;
+    if (egalChaine(champ, dependance)) return 1;
     for (int i = 0; i < LenTEDC; ++i) {
-        if (egal(dependance, TEDC[2 * i]) && egal(champ, TEDC[2 * i + 1])) return 1;
+        if (egalChaine(dependance, TEDC[2 * i]) && egalChaine(champ, TEDC[2 * i + 1])) return 1;
     }
     return 0;
 }

@@ -8,17 +8,18 @@
 #include "checks/coherence.h"
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "checks/identifiants.h"
 #include "records/records.h"
 
 int erti_fC5(const char* dependance, char* champ, const void* sverif, int lenSverif) {
-    if (std::strcmp(dependance, "V") == 0) return estDansTable(champ, sverif, lenSverif);
-    return std::strcmp(champ, " ") == 0;
+    if (egalTexte(dependance, "V")) return estDansTable(champ, sverif, lenSverif);
+    return egalTexte(champ, " ");
 }
 
 int erti_fC9C10(const char* dependance, char* champ, const void* sverif, int lenSverif) {
-    if (std::strcmp(dependance, "M") == 0) return estDansTable(champ, sverif, lenSverif);
-    return std::strcmp(champ, quatreBlancs[0]) == 0;
+    if (egalTexte(dependance, "M")) return estDansTable(champ, sverif, lenSverif);
+    return egalTexte(champ, "    ");
 }
 
 // Obligation columns: CRE, DEM, INV, EDI, MOD. The first date C6 is given on

@@ -8,11 +8,12 @@
 #include "checks/coherence.h"
 #include "checks/comparaisons.h"
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "checks/identifiants.h"
 #include "records/records.h"
 
 int fexp1_C4(const char* dependance, char* champ, const void* sverif, int lenSverif) {
-    if (std::strcmp(champ, quatreBlancs[0]) == 0 || std::strcmp(champ, ET4[0]) == 0) return 1;
+    if (egalTexte(champ, "    ") || egalTexte(champ, "****")) return 1;
     return fVerifValAut(dependance, champ, sverif, lenSverif);
 }
 

@@ -15,7 +15,7 @@
 #include "records/records.h"
 
 namespace {
-bool dateBlanche(const char* v) { return egal(v, "        "); }
+bool dateBlanche(const char* v) { return egalTexte(v, "        "); }
 }  // namespace
 
 int groc_cre_C10_1(const char* dependance, char* champ, const void* sverif, int lenSverif) {
@@ -28,7 +28,7 @@ int groc_cre_C10_2(const char* dependance, char* champ, const void* sverif, int 
 
 int groc_cre_C12(const char* dependance, char* champ, const void* sverif, int lenSverif) {
     if (!dateBlanche(dependance)) return fHEUREC(dependance, champ, sverif, lenSverif);
-    return egal(champ, "      ");
+    return egalTexte(champ, "      ");
 }
 
 // Obligation columns: CRE, DEM, INV, EDI, MOD. Rows that only cut a field out

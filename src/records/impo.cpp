@@ -10,6 +10,7 @@
 #include "checks/comparaisons.h"
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "checks/identifiants.h"
 #include "records/importations.h"
 #include "records/records.h"
@@ -39,7 +40,7 @@ int impo_C6_2(const char* dependance, char* champ, const void* sverif, int lenSv
 
 int impo_C7(const char*, char* champ, const void*, int) {
     // A value cut short ends before its fourth character, which is then no blank.
-    return std::strncmp(champ, "    ", 4) != 0;
+    return !commencePar(champ, "    ");
 }
 
 int impo_C20(const char* dependance, char* champ, const void* sverif, int lenSverif) {

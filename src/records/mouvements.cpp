@@ -5,6 +5,7 @@
 
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "checks/identifiants.h"
 #include "model/modele.h"
 #include "reference/valautorise.h"
@@ -14,14 +15,19 @@ namespace {
 // Blank means exactly the field's width of spaces: a value cut short by a
 // short line is not blank.
 constexpr char kPaysBlanc[] = "  ";
-bool paysBlanc(const char* pays) { return std::strcmp(pays, kPaysBlanc) == 0; }
-bool numeroBlanc(const char* numero) { return std::strcmp(numero, DouzeBlancs[0]) == 0; }
-bool nomBlanc(const char* nom) { return std::strcmp(nom, soixanteBlancs[0]) == 0; }
+bool paysBlanc(const char* pays) { return egalTexte(pays, kPaysBlanc); }
+bool numeroBlanc(const char* numero) { return egalTexte(numero, "            "); }
+// A name that does not start with a blank is no run of blanks: no call.
+bool nomBlanc(const char* nom) { return nom[0] == ' ' && std::strcmp(nom, soixanteBlancs[0]) == 0; }
 
 // True when the first character of the value is one of the codes. An empty
 // value has no first character and is in no set.
 bool codeParmi(const char* valeur, const char* codes) {
-    return valeur[0] != '\0' && std::strchr(codes, valeur[0]) != nullptr;
+    if (valeur[0] == '\0') return false;
+    for (const char* c = codes; *c != '\0'; ++c) {
+        if (*c == valeur[0]) return true;
+    }
+    return false;
 }
 
 // True when the record's movement cause C5 is one of the codes.
@@ -35,7 +41,7 @@ bool exempte(regimeMvt regime) { return regime == MVT_MOD && !fVTABP(valCorpsVSE
 
 int mvt_fC5(const char* actionE5, const char* cause) {
     if (!codeParmi(cause, "FGST")) return 1;
-    return std::strcmp(actionE5, "CRE") == 0;
+    return egalTexte(actionE5, "CRE");
 }
 
 int mvt_fC8(const char* pays, const CausesMvt& causes, regimeMvt regime) {

@@ -13,6 +13,7 @@
 #include "checks/comparaisons.h"
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/octets.h"
 #include "checks/identifiants.h"
 #include "records/records.h"
 
@@ -21,7 +22,7 @@ namespace {
 // True when the number is left out (12 blanks) for a birth before the cut-off.
 // A value cut short by a short line is not 12 blanks.
 bool laisseVideAvant(const char* dateNaissance, const char* seuil, const char* numero) {
-    return std::strcmp(numero, DouzeBlancs[0]) == 0 && !fVTABP(dateNaissance, seuil);
+    return egalTexte(numero, "            ") && !fVTABP(dateNaissance, seuil);
 }
 
 // Number C11 of related animal 1: left out before the cut-off, else held to
@@ -41,7 +42,7 @@ int nais_C2(const char* dependance, char* champ, const void* sverif, int lenSver
 
 int nais_C7(const char*, char* champ, const void*, int) {
     // A value cut short ends before its fourth character, which is then no blank.
-    return std::strncmp(champ, "    ", 4) != 0;
+    return !commencePar(champ, "    ");
 }
 
 int nais_C11(const char* dependance, char* champ, const void* sverif, int lenSverif) {

@@ -22,7 +22,7 @@ constexpr int QUANTITE_MAX = 10000;
 constexpr int DERNIER_REMPLACEMENT = 10000;
 constexpr int DERNIER_NUMERO = 100000;
 
-bool estRemplacement(const char* typeCommande) { return egal(typeCommande, "PR") || egal(typeCommande, "PC"); }
+bool estRemplacement(const char* typeCommande) { return egalTexte(typeCommande, "PR") || egalTexte(typeCommande, "PC"); }
 }  // namespace
 
 int pico_fC6_1(const char*, char* champ, const void*, int) { return quantiteEnChiffres(champ); }
