@@ -210,9 +210,10 @@ std::string octets(std::mt19937& alea, const std::string& alphabet, std::size_t 
     return s;
 }
 
-// Bytes that bend a field: blanks, digits, letters of both cases, signs, C
-// white space, a comma, 0x7F (a NUL of the line) and bytes above 127.
-const std::string kBruit = std::string(" 0123456789AZaz+-,\t\v\r\x7f\x80\xE9\xFF") + "OFRICNABDE";
+// Bytes that bend a field: blanks, digits and the bytes next to them, letters
+// of both cases, signs, C white space, a comma, 0x7F (a NUL of the line) and
+// bytes above 127.
+const std::string kBruit = std::string(" 0123456789/:;?AZaz+-,\t\v\r\x7f\x80\xB9\xE9\xFF") + "OFRICNABDE";
 
 // One value for a field of `largeur` characters: a usual one from `modeles`,
 // or bytes of kBruit, then perhaps one or two bytes replaced, and perhaps
@@ -417,7 +418,7 @@ TEST(AbatRapide, ChecksAnswerAsTheirPlainVersions) {
 // Values of every length up to their field's width plus one over a small
 // alphabet, for the checks whose shortcut reads a fixed number of characters.
 TEST(AbatRapide, ShortValuesOfEveryLength) {
-    const std::string alphabet = std::string(" 09,+-\t") + '\x7f' + '\xE9';
+    const std::string alphabet = std::string(" 09,+-\t/:") + '\x7f' + '\xE9';
     std::mt19937 alea(7);
     const std::string l = [&] {
         std::string s(256, ' ');
@@ -439,18 +440,40 @@ TEST(AbatRapide, ShortValuesOfEveryLength) {
                 << c.nom << ' ' << montrer(s);
         }
     }
-    // The snapshot checks on members longer or shorter than their fields
-    // (no line gives those, but a check judges whatever the member holds).
+    // The checks on members longer or shorter than their fields (no line
+    // gives those, but a check judges whatever the member holds).
     const std::string lettres = std::string(" A9-") + '\x7f' + '\xE9';
+    const std::vector<std::string> notifiants = {"OFFICE", "ONICAB", "OFFICED", "ONICABDE", "OFFICEDEX"};
+    const std::vector<std::string> dates = {"        ", "14062024", "16062024"};
     for (int essai = 0; essai < 20000; ++essai) {
-        for (char* membre : {cp.NUME_TUERIE, cp.NUME_IDENT_ABAT_NOTIF, cp.NUME_EXPLOIT_PROVENANCE}) {
-            const std::string s = octets(alea, essai % 2 == 0 ? std::string("  A") : lettres, alea() % 14);
+        const std::string& alphabetMembre = essai % 2 == 0 ? std::string("  A") : lettres;
+        for (char* membre : {cp.NUME_TUERIE, cp.NUME_IDENT_ABAT_NOTIF, cp.NUME_EXPLOIT_PROVENANCE,
+                             cp.CODE_PAYS_ABAT_NOTIF, cp.DATE_ENTREE_ABAT, cp.CODE_EXPLOIT_PROVENANCE}) {
+            const std::string s = octets(alea, alphabetMembre, alea() % 14);
             std::memcpy(membre, s.c_str(), s.size() + 1);
+        }
+        if (alea() % 2 == 0) {
+            const std::string s = notifiants[alea() % notifiants.size()] + octets(alea, lettres, alea() % 3);
+            std::memcpy(cp.NUME_IDENT_ABAT_NOTIF, s.c_str(), s.size() + 1);
+            const std::string pays = s.substr(6, alea() % 4) + octets(alea, "DX", alea() % 2);
+            std::memcpy(cp.CODE_PAYS_ABAT_NOTIF, pays.c_str(), pays.size() + 1);
+        }
+        if (alea() % 2 == 0) {
+            const std::string s = dates[alea() % dates.size()] + octets(alea, lettres, alea() % 2);
+            std::memcpy(cp.DATE_ENTREE_ABAT, s.c_str(), s.size() + 1);
         }
         for (const CheckDuCliche& c : kChecksDuCliche) {
             Valeur v("x");
             ASSERT_EQ(c.rapide(depVide, v.get(), nullptr, 0) != 0, c.simple(cp) != 0)
                 << c.nom << ' ' << montrer(cp.NUME_TUERIE) << ' ' << montrer(cp.NUME_IDENT_ABAT_NOTIF);
+        }
+        const std::vector<std::string> valeurs = {"        ", "14062024", "16062024", "0101-200", "0101 998"};
+        const std::string valeurDuChamp = valeurs[alea() % valeurs.size()].substr(0, 6 + alea() % 3);
+        for (const CheckDeValeur& c : kChecksDeValeur) {
+            Valeur v(valeurDuChamp);
+            ASSERT_EQ(c.rapide(depVide, v.get(), nullptr, 0) != 0, c.simple(cp, v.get()) != 0)
+                << c.nom << ' ' << montrer(cp.NUME_IDENT_ABAT_NOTIF) << ' ' << montrer(cp.CODE_PAYS_ABAT_NOTIF)
+                << ' ' << montrer(cp.DATE_ENTREE_ABAT) << ' ' << valeurDuChamp;
         }
     }
     getVseCorps();

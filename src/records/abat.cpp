@@ -13,8 +13,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
-#include <initializer_list>
 
 #include "checks/coherence.h"
 #include "checks/dates.h"
@@ -87,15 +87,41 @@ int anneeDe(const char* date) {
     return nombreDe(date, 5, 4);
 }
 
-// A date DDMMYYYY whose first 8 characters are digits, as the number
-// YYYYMMDD, whose order is the order of the dates.
-bool cleEnChiffres(const char* v, unsigned& cle) {
-    unsigned d[8];
+// Eight characters DDMMYYYY, read as one word (the first character in the
+// low byte), rearranged so that the year's characters weigh most, then the
+// month's, then the day's: for dates in digits, the order of these keys is
+// the order of the numbers year, month and day compared in turn.
+std::uint64_t cleDeMot(std::uint64_t mot) {
+    const auto annee = static_cast<std::uint64_t>(__builtin_bswap32(static_cast<std::uint32_t>(mot >> 32)));
+    const auto mois = static_cast<std::uint64_t>(__builtin_bswap16(static_cast<std::uint16_t>(mot >> 16)));
+    const auto jour = static_cast<std::uint64_t>(__builtin_bswap16(static_cast<std::uint16_t>(mot)));
+    return annee << 32 | mois << 16 | jour;
+}
+
+// The first 8 bytes of v as a word; v must hold them.
+std::uint64_t mot8(const char* v) {
+    std::uint64_t mot;
+    std::memcpy(&mot, v, sizeof mot);
+    return mot;
+}
+
+constexpr std::uint64_t OCTETS_01 = 0x0101010101010101ull;
+
+// Every byte of the word is an ASCII digit (a NUL is none).
+bool motDeChiffres(std::uint64_t mot) {
+    constexpr std::uint64_t HAUT = 0xF0 * OCTETS_01;
+    // High half 3, and still 3 once 6 is added: 0x30 to 0x39. No byte
+    // carries into the next, none being above 0x45 after the addition.
+    return (mot & HAUT) == 0x30 * OCTETS_01 && ((mot + 0x06 * OCTETS_01) & HAUT) == 0x30 * OCTETS_01;
+}
+
+// v begins with 8 digits, read in order, so nothing past the NUL of a
+// shorter value is touched: its date key.
+bool cleEnChiffres(const char* v, std::uint64_t& cle) {
     for (int i = 0; i < 8; ++i) {
-        d[i] = chiffre(v[i]);
-        if (d[i] > 9) return false;
+        if (chiffre(v[i]) > 9) return false;
     }
-    cle = ((((((d[4] * 10 + d[5]) * 10 + d[6]) * 10 + d[7]) * 10 + d[2]) * 10 + d[3]) * 10 + d[0]) * 10 + d[1];
+    cle = cleDeMot(mot8(v));
     return true;
 }
 
@@ -105,6 +131,15 @@ bool cleEnChiffres(const char* v, unsigned& cle) {
 bool notifieParOffice() { return std::memcmp(cp.NUME_IDENT_ABAT_NOTIF, "OFFICE", 6) == 0; }
 bool notifieParOfficeOuOnicab() {
     return notifieParOffice() || std::memcmp(cp.NUME_IDENT_ABAT_NOTIF, "ONICAB", 6) == 0;
+}
+
+// The characters of partie (no blank among them) stand in v from position
+// i on; i is moved past them.
+bool suiviDe(const char* v, int& i, const char* partie) {
+    for (; *partie != '\0'; ++partie, ++i) {
+        if (*partie == ' ' || v[i] != *partie) return false;
+    }
+    return true;
 }
 
 // v is exactly the 2 characters of code.
@@ -122,7 +157,8 @@ struct PaysDuBovin {
     char code[3];
     PaysDuBovin() {
         const int presents = std::clamp(longueurBornee(xdebug, 64) - 62, 0, 2);
-        std::memcpy(code, xdebug + 62, static_cast<std::size_t>(presents));
+        code[0] = xdebug[62];
+        code[1] = xdebug[63];
         code[presents] = '\0';
     }
 };
@@ -243,10 +279,14 @@ int fVerifDateAbatPost(const char*, char* champ, const void*, int) { return anne
 
 int fVerifDateAbatPostEntr(const char*, char* champ, const void*, int) {
     const char* entree = cp.DATE_ENTREE_ABAT;
-    // Both dates in digits: neither is blank, and years, months and days
-    // compare as the numbers YYYYMMDD do.
-    unsigned cleE, cleA;
-    if (cleEnChiffres(entree, cleE) && cleEnChiffres(champ, cleA)) return cleE <= cleA;
+    // The member holds 65 bytes: its first 8 are read as one word. A NUL
+    // among them is neither a digit nor a blank.
+    const std::uint64_t motEntree = mot8(entree);
+    if (motEntree == 0x20 * OCTETS_01 && entree[8] == '\0') return 1;
+    // Both dates in digits: neither is blank, and their keys compare as
+    // years, then months, then days do.
+    std::uint64_t cleA;
+    if (motDeChiffres(motEntree) && cleEnChiffres(champ, cleA)) return cleDeMot(motEntree) <= cleA;
     if (queDesBlancs(entree, 8) || queDesBlancs(champ, 8)) return 1;
     const int cleEntree[3] = {anneeDe(entree), nombreDe(entree, 3, 2), nombreDe(entree, 1, 2)};
     const int cleAbattage[3] = {anneeDe(champ), nombreDe(champ, 3, 2), nombreDe(champ, 1, 2)};
@@ -284,11 +324,7 @@ int fVerif_NUM_TUE(const char*, char* champ, const void*, int) {
         // read. The characters before the first blank hold none, so a
         // country with a blank is never matched.
         int i = 0;
-        for (const char* partie : {cp.CODE_EXPLOIT_PROVENANCE, cp.CODE_PAYS_ABAT_NOTIF}) {
-            for (const char* c = partie; *c != '\0'; ++c, ++i) {
-                if (*c == ' ' || champ[i] != *c) return 0;
-            }
-        }
+        if (!suiviDe(champ, i, cp.CODE_EXPLOIT_PROVENANCE) || !suiviDe(champ, i, cp.CODE_PAYS_ABAT_NOTIF)) return 0;
         return champ[i] == ' ' || champ[i] == '\0';
     }
     if (!lettreOuChiffre(champ[0])) return 0;
@@ -324,10 +360,15 @@ int fVerif_POIDS(const char*, char* champ, const void*, int) {
 
 int fVerif_CODEPE_ABATNOT(const char*, char* champ, const void*, int) {
     if (notifieParOfficeOuOnicab()) {
-        // The office's country: characters 7 and 8 of its identifier.
-        char paysOffice[3];
-        copierDebut(cp.NUME_IDENT_ABAT_NOTIF + 6, 2, paysOffice);
-        return egal(cp.CODE_PAYS_ABAT_NOTIF, paysOffice);
+        // The office's country: characters 7 and 8 of its identifier, fewer
+        // when it ends before (6 characters are known to be there).
+        const char* paysOffice = cp.NUME_IDENT_ABAT_NOTIF + 6;
+        const char* pays = cp.CODE_PAYS_ABAT_NOTIF;
+        if (pays[0] != paysOffice[0]) return 0;
+        if (pays[0] == '\0') return 1;
+        if (pays[1] != paysOffice[1]) return 0;
+        if (pays[1] == '\0') return 1;
+        return pays[2] == '\0';
     }
     return vaut2(champ, "FR");
 }
