@@ -143,10 +143,14 @@ bool suiviDe(const char* v, int& i, const char* partie) {
 }
 
 // v is exactly the 2 characters of code.
-bool vaut2(const char* v, const char* code) { return v[0] == code[0] && v[0] != '\0' && v[1] == code[1] && v[2] == '\0'; }
+bool vaut2(const char* v, const char* code) {
+    return v[0] == code[0] && v[0] != '\0' && v[1] == code[1] && v[2] == '\0';
+}
 
-// C1 of the current line is the country code given (2 characters): the line
-// holds it in columns 63 and 64 and so does not end before them.
+// C1 of the current line is the country code given (2 characters, no NUL):
+// columns 63 and 64 hold it, and the line does not end before column 63. It
+// then reaches column 64 too, since the NUL that ends a line of 62 or 63
+// characters would stand in column 63 or 64.
 bool paysDuBovinEst(const char* code) {
     return xdebug[62] == code[0] && xdebug[63] == code[1] && longueurBornee(xdebug, 62) == 62;
 }
