@@ -435,12 +435,23 @@ TEST(AbatRapide, ShortValuesOfEveryLength) {
     vseCorps attendu;
     simple::prendre(attendu);
     getVseCorps();
+    // Each value is handed on the heap, then in a body slot over the bytes
+    // of an earlier value (which the checks may read a word at a time there),
+    // then at the very end of the slots, where fewer than 8 bytes remain.
+    char* const finDesSlots = valCorpsVSE[NB_CORPS - 1].valeur + sizeof valCorpsVSE[0].valeur;
     for (int essai = 0; essai < 60000; ++essai) {
         const std::string s = octets(alea, alphabet, alea() % 10);
+        char* const slot = valCorpsVSE[alea() % NB_CORPS].valeur;
+        for (int i = 0; i < 16; ++i) slot[i] = alphabet[alea() % alphabet.size()];
+        std::memcpy(slot, s.c_str(), s.size() + 1);
+        char* const auBout = finDesSlots - s.size() - 1 - alea() % 3;
+        std::memcpy(auBout, s.c_str(), s.size() + 1);
         for (const CheckDeValeur& c : kChecksDeValeur) {
             Valeur v(s);
-            ASSERT_EQ(c.rapide(depVide, v.get(), nullptr, 0) != 0, c.simple(attendu, v.get()) != 0)
-                << c.nom << ' ' << montrer(s);
+            const bool reponse = c.simple(attendu, v.get()) != 0;
+            ASSERT_EQ(c.rapide(depVide, v.get(), nullptr, 0) != 0, reponse) << c.nom << ' ' << montrer(s);
+            ASSERT_EQ(c.rapide(depVide, slot, nullptr, 0) != 0, reponse) << c.nom << " slot " << montrer(s);
+            ASSERT_EQ(c.rapide(depVide, auBout, nullptr, 0) != 0, reponse) << c.nom << " end " << montrer(s);
         }
     }
     // The checks on members longer or shorter than their fields (no line

@@ -192,10 +192,15 @@ const IndexValeurs& departements() {
 }
 
 // Copies the field of `largeur` characters from 1-based column `debut` of a
-// line known to reach past it.
-template <int largeur>
-void copierEntier(int debut, char* cible) {
-    std::memcpy(cible, xdebug + (debut - 1), largeur);
+// line known to reach past it, followed by a NUL. The copy moves a whole
+// word or two (8 or 16 bytes), whatever follows the field in xdebug: the
+// member has room for it, and the NUL then cuts it where the field ends.
+template <int largeur, std::size_t taille>
+void copierEntier(int debut, char (&cible)[taille]) {
+    constexpr std::size_t copie = largeur > 8 ? 16 : 8;
+    static_assert(largeur <= 16 && copie < taille);
+    static_assert(138 + copie <= sizeof xdebug);
+    std::memcpy(cible, xdebug + (debut - 1), copie);
     cible[largeur] = '\0';
 }
 
