@@ -258,6 +258,12 @@ int vAbat_C2_1(const char*, char* champ, const void*, int) {
 }
 
 int vAbat_C2_2(const char*, char* champ, const void*, int) {
+    // Columns 63 and 64 hold "FR": either the line reaches them and C1 is
+    // "FR", or it ends before column 63 (its NUL would otherwise stand in
+    // one of them) and C1 is empty, which is judged below as no member
+    // state. Both accept, without measuring the line.
+    static const bool videMembre = appartient_UE("") != 0;
+    if (xdebug[62] == 'F' && xdebug[63] == 'R' && !videMembre) return 1;
     const PaysDuBovin pays;
     if (vaut2(pays.code, "FR")) return 1;
     if (vaut2(pays.code, "CH") || membreUE(pays.code)) return fVerifNumEtranger(pays.code, champ, nullptr, 0);
