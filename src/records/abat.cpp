@@ -12,8 +12,9 @@
 #include "records/abat.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
-#include <initializer_list>
 
 #include "checks/coherence.h"
 #include "checks/dates.h"
@@ -26,53 +27,157 @@
 
 namespace {
 
-// Copies at most `largeur` characters of the current line from its 1-based
-// column `debut` into `cible` (largeur + 1 bytes); empty when the line ends
-// before that column.
-void copierDeLaLigne(int debut, int largeur, char* cible) {
-    const int decalage = debut - 1;
-    if (longueurBornee(xdebug, decalage) < decalage) {
-        cible[0] = '\0';
-        return;
-    }
-    copierDebut(xdebug + decalage, static_cast<std::size_t>(largeur), cible);
-}
+// Classes of byte values: ASCII digits, ASCII letters and the blank. No
+// locale is consulted, and a byte above 127 belongs to none.
+enum : unsigned char { CHIFFRE = 1, LETTRE = 2, BLANC = 4 };
+constexpr std::array<unsigned char, 256> kClasses = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = CHIFFRE;
+    for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] = LETTRE;
+    for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] = LETTRE;
+    t[' '] = BLANC;
+    return t;
+}();
+unsigned classe(char c) { return kClasses[static_cast<unsigned char>(c)]; }
 
-// Country code of the bovine, C1, as the line holds it.
-struct PaysDuBovin {
-    char code[3];
-    PaysDuBovin() { copierDeLaLigne(63, 2, code); }
-};
+// An ASCII letter or digit, judged on the byte value.
+bool lettreOuChiffre(char c) { return (classe(c) & (CHIFFRE | LETTRE)) != 0; }
+
+// Value of the digit c, or a value above 9 when c is no digit (the NUL
+// included).
+unsigned chiffre(char c) { return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0'; }
 
 // True when v is exactly n blanks.
 bool queDesBlancs(const char* v, int n) {
-    if (longueurBornee(v, n + 1) != n) return false;
     for (int i = 0; i < n; ++i) {
         if (v[i] != ' ') return false;
     }
-    return true;
-}
-
-// An ASCII letter or digit, judged on the byte value: no locale, and a byte
-// above 127 is neither.
-bool lettreOuChiffre(char c) {
-    return estChiffre(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    return v[n] == '\0';
 }
 
 // The number held in characters debut to debut + n - 1 (1-based) of valeur,
-// and in no other: 0 when the value ends before debut.
+// and in no other: 0 when the value ends before debut. The general reader,
+// for the values that the shortcuts below leave to it.
 int nombreDe(const char* valeur, int debut, int n) {
     const int decalage = debut - 1;
     if (longueurBornee(valeur, decalage) < decalage) return 0;
     return lireEntierDe(valeur + decalage, n);
 }
 
-// Year of a date DDMMYYYY: its characters 5 to 8.
-int anneeDe(const char* date) { return nombreDe(date, 5, 4); }
+// Characters 1 to 4 of v are present and 5 to 8 are digits: their number.
+// Read in order, so nothing past the NUL of a shorter value is touched.
+bool anneeEnChiffres(const char* v, int& annee) {
+    if (v[0] == '\0' || v[1] == '\0' || v[2] == '\0' || v[3] == '\0') return false;
+    const unsigned a = chiffre(v[4]);
+    if (a > 9) return false;
+    const unsigned b = chiffre(v[5]);
+    if (b > 9) return false;
+    const unsigned c = chiffre(v[6]);
+    if (c > 9) return false;
+    const unsigned d = chiffre(v[7]);
+    if (d > 9) return false;
+    annee = static_cast<int>(((a * 10 + b) * 10 + c) * 10 + d);
+    return true;
+}
 
-// The notifier of the snapshot is an office of the kind(s) given.
-bool notifieParOffice() { return commencePar(cp.NUME_IDENT_ABAT_NOTIF, "OFFICE"); }
-bool notifieParOfficeOuOnicab() { return notifieParOffice() || commencePar(cp.NUME_IDENT_ABAT_NOTIF, "ONICAB"); }
+// Year of a date DDMMYYYY: its characters 5 to 8.
+int anneeDe(const char* date) {
+    int annee;
+    if (anneeEnChiffres(date, annee)) return annee;
+    return nombreDe(date, 5, 4);
+}
+
+// Eight characters DDMMYYYY, read as one word (the first character in the
+// low byte), rearranged so that the year's characters weigh most, then the
+// month's, then the day's: for dates in digits, the order of these keys is
+// the order of the numbers year, month and day compared in turn.
+std::uint64_t cleDeMot(std::uint64_t mot) {
+    const auto annee = static_cast<std::uint64_t>(__builtin_bswap32(static_cast<std::uint32_t>(mot >> 32)));
+    const auto mois = static_cast<std::uint64_t>(__builtin_bswap16(static_cast<std::uint16_t>(mot >> 16)));
+    const auto jour = static_cast<std::uint64_t>(__builtin_bswap16(static_cast<std::uint16_t>(mot)));
+    return annee << 32 | mois << 16 | jour;
+}
+
+// The first 8 bytes of v as a word; v must hold them.
+std::uint64_t mot8(const char* v) {
+    std::uint64_t mot;
+    std::memcpy(&mot, v, sizeof mot);
+    return mot;
+}
+
+constexpr std::uint64_t OCTETS_01 = 0x0101010101010101ull;
+
+// Every byte of the word is an ASCII digit (a NUL is none).
+bool motDeChiffres(std::uint64_t mot) {
+    constexpr std::uint64_t HAUT = 0xF0 * OCTETS_01;
+    // High half 3, and still 3 once 6 is added: 0x30 to 0x39. No byte
+    // carries into the next, none being above 0x45 after the addition.
+    return (mot & HAUT) == 0x30 * OCTETS_01 && ((mot + 0x06 * OCTETS_01) & HAUT) == 0x30 * OCTETS_01;
+}
+
+// v begins with 8 digits, read in order, so nothing past the NUL of a
+// shorter value is touched: its date key.
+bool cleEnChiffres(const char* v, std::uint64_t& cle) {
+    for (int i = 0; i < 8; ++i) {
+        if (chiffre(v[i]) > 9) return false;
+    }
+    cle = cleDeMot(mot8(v));
+    return true;
+}
+
+// The notifier of the snapshot is an office of the kind(s) given. The member
+// holds 65 bytes, so 6 of them can always be read; a value shorter than 6
+// characters differs from the prefix at its NUL.
+bool notifieParOffice() { return std::memcmp(cp.NUME_IDENT_ABAT_NOTIF, "OFFICE", 6) == 0; }
+bool notifieParOfficeOuOnicab() {
+    return notifieParOffice() || std::memcmp(cp.NUME_IDENT_ABAT_NOTIF, "ONICAB", 6) == 0;
+}
+
+// The characters of partie (no blank among them) stand in v from position
+// i on; i is moved past them.
+bool suiviDe(const char* v, int& i, const char* partie) {
+    for (; *partie != '\0'; ++partie, ++i) {
+        if (*partie == ' ' || v[i] != *partie) return false;
+    }
+    return true;
+}
+
+// v is exactly the 2 characters of code.
+bool vaut2(const char* v, const char* code) {
+    return v[0] == code[0] && v[0] != '\0' && v[1] == code[1] && v[2] == '\0';
+}
+
+// C1 of the current line is the country code given (2 characters, no NUL):
+// columns 63 and 64 hold it, and the line does not end before column 63. It
+// then reaches column 64 too, since the NUL that ends a line of 62 or 63
+// characters would stand in column 63 or 64.
+bool paysDuBovinEst(const char* code) {
+    return xdebug[62] == code[0] && xdebug[63] == code[1] && longueurBornee(xdebug, 62) == 62;
+}
+
+// Country code of the bovine, C1, as the line holds it: at most its 2
+// characters, none when the line ends before column 63.
+struct PaysDuBovin {
+    char code[3];
+    PaysDuBovin() {
+        const int presents = std::clamp(longueurBornee(xdebug, 64) - 62, 0, 2);
+        code[0] = xdebug[62];
+        code[1] = xdebug[63];
+        code[presents] = '\0';
+    }
+};
+
+// appartient_UE, which depends on its argument alone, asked once per pair of
+// capital letters and remembered; any other code is asked each time.
+bool membreUE(const char* code) {
+    const unsigned a = static_cast<unsigned char>(code[0]) - 'A';
+    const unsigned b = a < 26 ? static_cast<unsigned char>(code[1]) - 'A' : 26;
+    if (a >= 26 || b >= 26 || code[2] != '\0') return appartient_UE(code) != 0;
+    static signed char connus[26][26] = {};  // 0 not asked yet, 1 member, -1 not
+    signed char& connu = connus[a][b];
+    if (connu == 0) connu = appartient_UE(code) ? 1 : -1;
+    return connu > 0;
+}
 
 // The lists these checks compare with, indexed once: whole-string equality
 // with an entry, without the partner codes that the list rules also accept.
@@ -86,22 +191,48 @@ const IndexValeurs& departements() {
     return index;
 }
 
-// Number of characters of v before its first blank (all of them when it has none).
-std::size_t avantPremierBlanc(const char* v) { return std::strcspn(v, " "); }
+// Copies the field of `largeur` characters from 1-based column `debut` of a
+// line known to reach past it, followed by a NUL. The copy moves a whole
+// word or two (8 or 16 bytes), whatever follows the field in xdebug: the
+// member has room for it, and the NUL then cuts it where the field ends.
+template <int largeur, std::size_t taille>
+void copierEntier(int debut, char (&cible)[taille]) {
+    constexpr std::size_t copie = largeur > 8 ? 16 : 8;
+    static_assert(largeur <= 16 && copie < taille);
+    static_assert(138 + copie <= sizeof xdebug);
+    std::memcpy(cible, xdebug + (debut - 1), copie);
+    cible[largeur] = '\0';
+}
 
 }  // namespace
 
 void getVseCorps() {
-    std::memset(&cp, 0, sizeof cp);
     // The line's length up to the last column of the snapshot, measured once:
-    // each member takes its field's characters that the line holds.
+    // each member takes its field's characters that the line holds, followed
+    // by a NUL. What lies past that NUL in a member is never read.
     const int longueur = longueurBornee(xdebug, 138);
+    if (longueur == 138) {
+        // A whole body: every width is known.
+        copierEntier<12>(65, cp.NUME_NATI_BOV);
+        copierEntier<2>(77, cp.CODE_RESULTAT);
+        copierEntier<2>(79, cp.CODE_EXPLOIT_PROVENANCE);
+        copierEntier<12>(81, cp.NUME_EXPLOIT_PROVENANCE);
+        copierEntier<8>(93, cp.DATE_ENTREE_ABAT);
+        copierEntier<8>(101, cp.DATE_ABATTAGE);
+        copierEntier<8>(109, cp.NUME_TUERIE);
+        copierEntier<7>(117, cp.POIDS_CARCASSE);
+        copierEntier<2>(124, cp.CODE_PAYS_ABAT_NOTIF);
+        copierEntier<12>(126, cp.NUME_IDENT_ABAT_NOTIF);
+        copierEntier<1>(138, cp.INDIC_CREA_INVA_ABATT);
+        return;
+    }
     auto copier = [longueur](int debut, int largeur, char* cible) {
         const int presents = std::clamp(longueur - (debut - 1), 0, largeur);
         std::memcpy(cible, xdebug + (debut - 1), static_cast<std::size_t>(presents));
         cible[presents] = '\0';
     };
-    // C1 is left cleared: the checks that need it read it from the line.
+    // C1 is left as the run's start cleared it: the checks that need it read
+    // it from the line.
     copier(65, 12, cp.NUME_NATI_BOV);
     copier(77, 2, cp.CODE_RESULTAT);
     copier(79, 2, cp.CODE_EXPLOIT_PROVENANCE);
@@ -117,19 +248,25 @@ void getVseCorps() {
 
 int presence_C2(const char*, char*, const void*, int) {
     getVseCorps();
-    return !queDesBlancs(cp.NUME_NATI_BOV, 12);
+    // 12 blanks begin with a blank.
+    return cp.NUME_NATI_BOV[0] != ' ' || !queDesBlancs(cp.NUME_NATI_BOV, 12);
 }
 
 int vAbat_C2_1(const char*, char* champ, const void*, int) {
-    const PaysDuBovin pays;
-    if (egal(pays.code, "FR")) return verifNumBovinFrOuImporte(champ);
+    if (paysDuBovinEst("FR")) return verifNumBovinFrOuImporte(champ);
     return 1;
 }
 
 int vAbat_C2_2(const char*, char* champ, const void*, int) {
+    // Columns 63 and 64 hold "FR": either the line reaches them and C1 is
+    // "FR", or it ends before column 63 (its NUL would otherwise stand in
+    // one of them) and C1 is empty, which is judged below as no member
+    // state. Both accept, without measuring the line.
+    static const bool videMembre = appartient_UE("") != 0;
+    if (xdebug[62] == 'F' && xdebug[63] == 'R' && !videMembre) return 1;
     const PaysDuBovin pays;
-    if (egal(pays.code, "FR")) return 1;
-    if (egal(pays.code, "CH") || appartient_UE(pays.code)) return fVerifNumEtranger(pays.code, champ, nullptr, 0);
+    if (vaut2(pays.code, "FR")) return 1;
+    if (vaut2(pays.code, "CH") || membreUE(pays.code)) return fVerifNumEtranger(pays.code, champ, nullptr, 0);
     return 1;
 }
 
@@ -140,13 +277,16 @@ int fVerif_ASDA(const char*, char* champ, const void*, int) {
 int presence_C5(const char*, char*, const void*, int) { return !champVide(cp.NUME_EXPLOIT_PROVENANCE); }
 
 int fVerif_NUM_ASDA(const char*, char* champ, const void*, int) {
-    if (!egal(cp.CODE_EXPLOIT_PROVENANCE, "FR")) return 1;
+    if (!vaut2(cp.CODE_EXPLOIT_PROVENANCE, "FR")) return 1;
     if (cp.INDIC_CREA_INVA_ABATT[0] == '\0') return 0;
     if (notifieParOfficeOuOnicab()) return 1;
     return verifNumExploitFr(champ);
 }
 
 int fVerifDateInputPost(const char*, char* champ, const void*, int) {
+    // A year in digits: the value holds a digit, so it is not blank.
+    int annee;
+    if (anneeEnChiffres(champ, annee)) return annee > 1997;
     return champVide(champ) || anneeDe(champ) > 1997;
 }
 
@@ -154,6 +294,14 @@ int fVerifDateAbatPost(const char*, char* champ, const void*, int) { return anne
 
 int fVerifDateAbatPostEntr(const char*, char* champ, const void*, int) {
     const char* entree = cp.DATE_ENTREE_ABAT;
+    // The member holds 65 bytes: its first 8 are read as one word. A NUL
+    // among them is neither a digit nor a blank.
+    const std::uint64_t motEntree = mot8(entree);
+    if (motEntree == 0x20 * OCTETS_01 && entree[8] == '\0') return 1;
+    // Both dates in digits: neither is blank, and their keys compare as
+    // years, then months, then days do.
+    std::uint64_t cleA;
+    if (motDeChiffres(motEntree) && cleEnChiffres(champ, cleA)) return cleDeMot(motEntree) <= cleA;
     if (queDesBlancs(entree, 8) || queDesBlancs(champ, 8)) return 1;
     const int cleEntree[3] = {anneeDe(entree), nombreDe(entree, 3, 2), nombreDe(entree, 1, 2)};
     const int cleAbattage[3] = {anneeDe(champ), nombreDe(champ, 3, 2), nombreDe(champ, 1, 2)};
@@ -166,74 +314,102 @@ int fVerifDateAbatPostEntr(const char*, char* champ, const void*, int) {
 
 int presence_C8(const char*, char*, const void*, int) {
     const char* tuerie = cp.NUME_TUERIE;
-    if (longueurBornee(tuerie, 8) < 8) return 0;
-    if (queDesBlancs(tuerie, 8)) return 1;
-    if (tuerie[0] == ' ') return 0;
-    for (const char* c = tuerie; *c != '\0'; ++c) {
-        if (!lettreOuChiffre(*c) && *c != ' ') return 0;
+    // Every character a letter, a digit or a blank (the NUL of a value of
+    // fewer than 8 characters is none of them).
+    unsigned toutes = CHIFFRE | LETTRE | BLANC;
+    int i = 0;
+    for (; i < 8; ++i) {
+        const unsigned c = classe(tuerie[i]);
+        if (c == 0) return 0;
+        toutes &= c;
     }
-    return 1;
+    for (; tuerie[i] != '\0'; ++i) {
+        if (classe(tuerie[i]) == 0) return 0;
+    }
+    if (tuerie[0] != ' ') return 1;
+    // A leading blank: only 8 blanks are accepted.
+    return toutes == BLANC && i == 8;
 }
 
 int fVerif_NUM_TUE(const char*, char* champ, const void*, int) {
-    if (queDesBlancs(champ, 8)) return 1;
+    if (champ[0] == ' ' && queDesBlancs(champ, 8)) return 1;
     if (notifieParOffice()) {
         // An office's slaughterhouse is named by the provenance country and
-        // the office's country side by side; what follows a blank is not read.
-        char attendu[sizeof cp.CODE_EXPLOIT_PROVENANCE + sizeof cp.CODE_PAYS_ABAT_NOTIF];
-        std::strcpy(attendu, cp.CODE_EXPLOIT_PROVENANCE);
-        std::strcat(attendu, cp.CODE_PAYS_ABAT_NOTIF);
-        const std::size_t longueur = avantPremierBlanc(champ);
-        return longueur == std::strlen(attendu) && std::strncmp(champ, attendu, longueur) == 0;
+        // the office's country side by side; what follows a blank is not
+        // read. The characters before the first blank hold none, so a
+        // country with a blank is never matched.
+        int i = 0;
+        if (!suiviDe(champ, i, cp.CODE_EXPLOIT_PROVENANCE) || !suiviDe(champ, i, cp.CODE_PAYS_ABAT_NOTIF)) return 0;
+        return champ[i] == ' ' || champ[i] == '\0';
     }
-    if (longueurBornee(champ, 8) < 8) return 0;
-    return lettreOuChiffre(champ[0]);
+    if (!lettreOuChiffre(champ[0])) return 0;
+    return longueurBornee(champ, 8) == 8;
 }
 
 int fVerif_chaine_POIDS(const char*, char* champ, const void*, int) {
-    if (longueurBornee(champ, 8) != 7) return 0;
-    if (queDesBlancs(champ, 7)) return 1;
-    if (champ[4] != ',') return 0;
-    for (int i : {0, 1, 2, 3, 5, 6}) {
-        if (!estChiffre(champ[i])) return 0;
+    // The usual form "KKKK,HH", read in order.
+    if (chiffre(champ[0]) <= 9 && chiffre(champ[1]) <= 9 && chiffre(champ[2]) <= 9 && chiffre(champ[3]) <= 9 &&
+        champ[4] == ',' && chiffre(champ[5]) <= 9 && chiffre(champ[6]) <= 9) {
+        return champ[7] == '\0';
     }
-    return 1;
+    // Otherwise only 7 blanks are accepted.
+    return queDesBlancs(champ, 7);
 }
 
 int fVerif_POIDS(const char*, char* champ, const void*, int) {
-    if (queDesBlancs(champ, 7)) return 1;
     // Kilograms in characters 1 to 4, hundredths in 6 and 7; exactly those.
-    const int kilos = nombreDe(champ, 1, 4);
-    const int centiemes = nombreDe(champ, 6, 2);
+    int kilos, centiemes;
+    const unsigned k0 = chiffre(champ[0]);
+    if (k0 <= 9 && chiffre(champ[1]) <= 9 && chiffre(champ[2]) <= 9 && chiffre(champ[3]) <= 9 && champ[4] != '\0' &&
+        chiffre(champ[5]) <= 9 && chiffre(champ[6]) <= 9) {
+        // In digits: not blank.
+        kilos = static_cast<int>(((k0 * 10 + chiffre(champ[1])) * 10 + chiffre(champ[2])) * 10 + chiffre(champ[3]));
+        centiemes = static_cast<int>(chiffre(champ[5]) * 10 + chiffre(champ[6]));
+    } else {
+        if (queDesBlancs(champ, 7)) return 1;
+        kilos = nombreDe(champ, 1, 4);
+        centiemes = nombreDe(champ, 6, 2);
+    }
     return !(kilos > 1000 || (kilos == 1000 && centiemes > 0));
 }
 
 int fVerif_CODEPE_ABATNOT(const char*, char* champ, const void*, int) {
     if (notifieParOfficeOuOnicab()) {
-        // The office's country: characters 7 and 8 of its identifier.
-        char paysOffice[3];
-        copierDebut(cp.NUME_IDENT_ABAT_NOTIF + 6, 2, paysOffice);
-        return egal(cp.CODE_PAYS_ABAT_NOTIF, paysOffice);
+        // The office's country: characters 7 and 8 of its identifier, fewer
+        // when it ends before (6 characters are known to be there).
+        const char* paysOffice = cp.NUME_IDENT_ABAT_NOTIF + 6;
+        const char* pays = cp.CODE_PAYS_ABAT_NOTIF;
+        if (pays[0] != paysOffice[0]) return 0;
+        if (pays[0] == '\0') return 1;
+        if (pays[1] != paysOffice[1]) return 0;
+        if (pays[1] == '\0') return 1;
+        return pays[2] == '\0';
     }
-    return egal(champ, "FR");
+    return vaut2(champ, "FR");
 }
 
 int presence_C11(const char*, char*, const void*, int) {
     const char* notifiant = cp.NUME_IDENT_ABAT_NOTIF;
-    return notifiant[0] != '\0' && !queDesBlancs(notifiant, 12);
+    if (notifiant[0] != ' ') return notifiant[0] != '\0';
+    return !queDesBlancs(notifiant, 12);
 }
 
 int fVerif_NUMID_ABATNOT_CONF(const char*, char* champ, const void*, int) {
     if (champ[0] == '\0' || champ[0] == ' ') return 0;
-    const std::size_t tete = avantPremierBlanc(champ);
+    // 7 or 8 characters before the first blank (or the end): counted up to 9.
+    int tete = 1;
+    while (tete < 9 && champ[tete] != '\0' && champ[tete] != ' ') ++tete;
     if (tete != 7 && tete != 8) return 0;
-    if (commencePar(champ, "ONICAB") || commencePar(champ, "OFFICE")) return 1;
+    // Characters 1 to 7 are present: 6 of them can be compared.
+    if (std::memcmp(champ, "ONICAB", 6) == 0 || std::memcmp(champ, "OFFICE", 6) == 0) return 1;
     // A slaughterhouse number: characters 11 and 12 blank (a shorter value
     // has no such characters), and a department code in characters 1 and 2.
-    if (longueurBornee(champ, 12) < 12 || champ[10] != ' ' || champ[11] != ' ') return 0;
-    char departement[3];
-    copierDebut(champ, 2, departement);
-    if (egal(departement, "2A") || egal(departement, "2B")) return 1;
+    for (int i = tete; i < 10; ++i) {
+        if (champ[i] == '\0') return 0;
+    }
+    if (champ[10] != ' ' || champ[11] != ' ') return 0;
+    if (champ[0] == '2' && (champ[1] == 'A' || champ[1] == 'B')) return 1;
+    const char departement[3] = {champ[0], champ[1], '\0'};
     return departements().contient(departement);
 }
 

@@ -7,8 +7,9 @@
 #pragma once
 
 // Fills the snapshot cp from the current line (xdebug): every member is
-// cleared, then given at most its field's width of characters from the
-// field's first column, fewer when the line ends before.
+// given at most its field's width of characters from the field's first
+// column, fewer when the line ends before, followed by a NUL. The bytes past
+// that NUL are left as they were and never read.
 void getVseCorps();
 
 // Check functions (contract: see pfVerif_t in model/modele.h). None of them
