@@ -62,15 +62,15 @@ struct sMoteur {
     // (header columns 1, 2, 26 and 51 to 60, a record number in many files;
     // trailer columns 248 to 255), and the error numbers of the zone's rules
     // alone. Header entries are chosen by the action and type columns, which
-    // change from record to record; the trailer, the date and time of the
-    // records, has one.
+    // change from record to record, among two of a set; the trailer, the date
+    // and time of the records, has one.
     struct ZoneVerifiee {
         bool valide = false;
         char colonnes[64] = {};
         int nombre = 0;
         int codes[10] = {};
     };
-    static constexpr int NB_ENTETES_VERIFIEES = 16;
+    static constexpr int NB_ENTETES_VERIFIEES = 64;  // 32 sets of two, the last used first
     ZoneVerifiee entetesVerifiees[NB_ENTETES_VERIFIEES];
     ZoneVerifiee finVerifiee;
 

@@ -109,13 +109,17 @@ int verifier(sMoteur& m, const TableCompilee& table, int visu, int n, valeurVSE*
     return table.verifier(m, n, slots, valE5);
 }
 
+bool tient(const sMoteur::ZoneVerifiee& z, const char (&cle)[64]) {
+    return z.valide && std::memcmp(z.colonnes, cle, sizeof cle) == 0;
+}
+
 // The rules of a zone on the current record, after its line faults, from n
-// on: the errors already found for the same key when there are, otherwise
-// the rules' own, kept under that key.
+// on: the errors of z when it holds the key, otherwise the rules' own, kept
+// in z under that key.
 int verifierZone(sMoteur& m, const TableCompilee& table, valeurVSE* slots, int n, const char (&cle)[64],
-                 sMoteur::ZoneVerifiee& z) {
+                 sMoteur::ZoneVerifiee& z, bool connue) {
     n = TableCompilee::signalerDefauts(m, n);
-    if (!z.valide || std::memcmp(z.colonnes, cle, sizeof cle) != 0) {
+    if (!connue) {
         z.nombre = table.verifierRegles(z.codes, slots, nullptr);
         std::memcpy(z.colonnes, cle, sizeof cle);
         z.valide = true;
@@ -143,10 +147,19 @@ int verifierEntete(sMoteur& m, const TableCompilee& entete, int visu, int n, con
     std::memset(cle + 50, ' ', 10);
     std::uint64_t actionEtType;  // columns 19 to 26
     std::memcpy(&actionEtType, vue + 18, sizeof actionEtType);
-    static_assert(sMoteur::NB_ENTETES_VERIFIEES == 16);
-    sMoteur::ZoneVerifiee& z =
-        m.entetesVerifiees[((actionEtType ^ (actionEtType >> 29)) * 0x9E3779B97F4A7C15ull) >> 60];
-    return verifierZone(m, entete, valEnteteVSE, n, cle, z);
+    static_assert(sMoteur::NB_ENTETES_VERIFIEES == 64);
+    sMoteur::ZoneVerifiee* const ensemble =
+        &m.entetesVerifiees[2 * (((actionEtType ^ (actionEtType >> 29)) * 0x9E3779B97F4A7C15ull) >> 59)];
+    // The second entry of the set, when it holds the key, becomes the first;
+    // a new key takes the first place, the first going second.
+    bool connue = tient(ensemble[0], cle);
+    if (!connue) {
+        const sMoteur::ZoneVerifiee premiere = ensemble[0];
+        connue = tient(ensemble[1], cle);
+        ensemble[0] = ensemble[1];
+        ensemble[1] = premiere;
+    }
+    return verifierZone(m, entete, valEnteteVSE, n, cle, ensemble[0], connue);
 }
 
 // The trailer rules (columns 231 to 256).
@@ -157,7 +170,7 @@ int verifierFin(sMoteur& m, const TableCompilee& fin, int visu, int n, const cha
     std::memcpy(cle, vue + 230, 26);
     std::memset(cle + 17, ' ', 8);
     cle[26] = vaut(valEnteteVSE[E6].valeur, "FICH") ? 'F' : ' ';
-    return verifierZone(m, fin, valFinVSE, n, cle, m.finVerifiee);
+    return verifierZone(m, fin, valFinVSE, n, cle, m.finVerifiee, tient(m.finVerifiee, cle));
 }
 
 // Body slots from this one on are known to be empty.
