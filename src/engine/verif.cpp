@@ -25,6 +25,10 @@ int colonneObligation(const char* valE5) {
     return -1;
 }
 
+// The check of a rule the record's action refuses, in the plans of a run
+// without a trace: error 86 whatever the value.
+int refuserPourLAction(const char*, char*, const void*, int) { return 0; }
+
 // Reports a faulty line (bad characters, wrong length) once per record.
 int signalerDefautLigne(int& drapeau, int valeurDrapeau, int visu, const char* trace, int numero,
                         int* codeErreur, int n) {
@@ -163,6 +167,7 @@ void TableCompilee::compiler(bool traces, std::vector<Etape> (&plans)[7]) const 
                     etape.noErr = regle.noErr;
                     if (regle.pfVerif == fVerifValAut) etape.index = indexDeTable(regle.sverif, *regle.plenSverif);
                 }
+                if (!traces && etape.genre == Genre::interdite) etape.verif = refuserPourLAction;
                 if (traces || etape.genre != Genre::ignoree) plans[plan].push_back(etape);
             } else if (traces) {
                 plans[plan].push_back(etape);
@@ -205,11 +210,6 @@ namespace {
 struct SansTrace {
     static constexpr bool TOUTES_LES_REGLES = false;
     static constexpr int visu = noVisu;
-    void regle(const TableCompilee::Etape&) {}
-    void ignoree(const char*) {}
-    void interdite(const TableCompilee::Etape&) {}
-    void controle(const char*) {}
-    void refusee(const TableCompilee::Etape&, const char*) {}
 };
 
 // The observer of the -i (infVisu) and -d (dgVisu) traces: visits every rule,
@@ -258,35 +258,45 @@ template <class Observateur>
                                                                  valeurVSE* valChampsVSE,
                                                                  Observateur& observateur) const {
     if (nombre_ <= 0) return n;
-    for (const Etape& etape : etapes) {
-        observateur.regle(etape);
-        if (n > 9) {
-            if constexpr (Observateur::TOUTES_LES_REGLES) {
-                continue;
-            } else {
-                break;
+    if constexpr (!Observateur::TOUTES_LES_REGLES) {
+        // Without a trace every step of the plan runs its check (a rule the
+        // action refuses has one that always refuses), up to the tenth error.
+        if (n > 9) return n;
+        for (const Etape& etape : etapes) {
+            char* const valeur = valChampsVSE[etape.slot].valeur;
+            const bool accepte = etape.index != nullptr
+                                     ? etape.index->contientDansSlot(valeur)
+                                     : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;
+            if (!accepte) {
+                codes[n++] = etape.noErr;
+                if (n > 9) break;
             }
         }
-        if constexpr (Observateur::TOUTES_LES_REGLES) {
+        return n;
+    } else {
+        // A traced walk visits every rule, even past the tenth error.
+        for (const Etape& etape : etapes) {
+            observateur.regle(etape);
+            if (n > 9) continue;
             if (etape.genre == Genre::sansCheck) continue;
             if (etape.genre == Genre::ignoree) {
                 observateur.ignoree(valChampsVSE[etape.slot].valeur);
                 continue;
             }
-        }
-        if (etape.verif == nullptr) {
-            observateur.interdite(etape);
-            codes[n++] = erreur::OBLIGATION;
-            continue;
-        }
-        char* const valeur = valChampsVSE[etape.slot].valeur;
-        observateur.controle(valeur);
-        const bool accepte = etape.index != nullptr
-                                 ? etape.index->contientDansSlot(valeur)
-                                 : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;
-        if (!accepte) {
-            observateur.refusee(etape, valeur);
-            codes[n++] = etape.noErr;
+            if (etape.verif == nullptr) {
+                observateur.interdite(etape);
+                codes[n++] = erreur::OBLIGATION;
+                continue;
+            }
+            char* const valeur = valChampsVSE[etape.slot].valeur;
+            observateur.controle(valeur);
+            const bool accepte = etape.index != nullptr
+                                     ? etape.index->contientDansSlot(valeur)
+                                     : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;
+            if (!accepte) {
+                observateur.refusee(etape, valeur);
+                codes[n++] = etape.noErr;
+            }
         }
     }
     return n;

@@ -80,8 +80,9 @@ public:
     int verifierRegles(int* codes, valeurVSE* valChampsVSE, const char* valE5) const;
 
     // A step of a plan. In the plans of a run without a trace, every step
-    // runs: a null check records error 86 without running. The traced plans
-    // hold every rule of the table.
+    // runs its check: a rule the action refuses has one that always refuses
+    // (error 86). The traced plans hold every rule of the table; there a
+    // null check records error 86 without running.
     enum class Genre {
         controle,   // the check runs
         interdite,  // error 86 without running (obligation code other than 0 and 1)
