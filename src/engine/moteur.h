@@ -49,6 +49,14 @@ struct sMoteur {
     // Partners of the file, and the pairing of creations.
     char sauvEmetteur[9] = {};  // E3 of the FICH record
     char sauvRecepteur[9] = {}; // E4 of the FICH record
+    // What the partner rules ask of them, answered once at the FICH record.
+    struct Partenaires {
+        bool recepteurCentral = false;  // receiver "031BDN  "
+        bool norm01 = false;            // emitter "NORM01  "
+        bool norm02 = false;            // emitter "NORM02  "
+        bool pfoc01 = false;            // emitter "PFOC01  "
+        bool abattoirs = false;         // emitter beginning with "OFFICE" or "ONICAB"
+    } partenaires;
     char sauvCodeVSE[5] = {};   // E6 of the previous record
     char sauvTypeVSE[4] = {};   // E5 of the previous record
     int sauvCodeVSEerr = 0;     // error count of the previous record

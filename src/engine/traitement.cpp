@@ -1,6 +1,8 @@
 // Record processing.
 #include "engine/traitement.h"
 
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -18,7 +20,7 @@ namespace {
 // Whole-string equality with a literal, inlined: the comparison stops at the
 // first difference, so nothing past the value's NUL is read.
 template <size_t N>
-bool vaut(const char* valeur, const char (&litteral)[N]) {
+constexpr bool vaut(const char* valeur, const char (&litteral)[N]) {
     for (size_t i = 0; i < N; ++i) {
         if (valeur[i] != litteral[i]) return false;
     }
@@ -48,6 +50,28 @@ int coherenceEmetteur(const char* emetteur, const char* etablissement) {
     }
     return reponse;
 }
+
+// The first N bytes of a value (N at most 8) as one number: a value equals a
+// literal of N - 1 characters exactly when the numbers of their first N
+// bytes are equal, the literal's NUL included. The value must have N
+// readable bytes: a slot or an array of the engine state.
+template <size_t N>
+constexpr std::uint64_t motDe(const char (&litteral)[N]) {
+    static_assert(N <= 8);
+    std::array<char, 8> octets{};
+    for (size_t i = 0; i < N; ++i) octets[i] = litteral[i];
+    return std::bit_cast<std::uint64_t>(octets);
+}
+template <size_t N>
+std::uint64_t motDe(const char* valeur) {
+    static_assert(N <= 8);
+    std::array<char, 8> octets{};
+    std::memcpy(octets.data(), valeur, N);
+    return std::bit_cast<std::uint64_t>(octets);
+}
+// Record types (4 characters) and actions (3) as numbers of 5 and 4 bytes.
+std::uint64_t typeDe(const char* valeur) { return motDe<5>(valeur); }
+std::uint64_t actionDe(const char* valeur) { return motDe<4>(valeur); }
 
 // Partners whose records are admitted towards the central receiver.
 bool estPartenaireNational(const char* emetteur) {
@@ -232,6 +256,11 @@ sVerdict premierEnregistrement(sMoteur& m, const char* tampon, int longueur, int
     m.nbErreur = m.errFich;
     copierDebut(valEnteteVSE[E3].valeur, 8, m.sauvEmetteur);
     copierDebut(valEnteteVSE[E4].valeur, 8, m.sauvRecepteur);
+    m.partenaires.recepteurCentral = vaut(m.sauvRecepteur, "031BDN  ");
+    m.partenaires.norm01 = vaut(m.sauvEmetteur, "NORM01  ");
+    m.partenaires.norm02 = vaut(m.sauvEmetteur, "NORM02  ");
+    m.partenaires.pfoc01 = vaut(m.sauvEmetteur, "PFOC01  ");
+    m.partenaires.abattoirs = commencePar(m.sauvEmetteur, "OFFICE") || commencePar(m.sauvEmetteur, "ONICAB");
     if (dependanceVSE() == 1) {
         copierDebut(typeVSE, 4, m.sauvCodeVSE);
         copierDebut(valEnteteVSE[E5].valeur, 3, m.sauvTypeVSE);
@@ -257,8 +286,9 @@ int lireNombre(const char* texte) {
 // An error-free EXP1 or EGET creation is pending: the record that follows
 // it must be its partner creation with the same link.
 bool appariementOuvert(const sMoteur& m) {
-    return vaut(m.sauvTypeVSE, "CRE") && m.sauvCodeVSEerr == 0 &&
-           (vaut(m.sauvCodeVSE, "EXP1") || vaut(m.sauvCodeVSE, "EGET"));
+    static_assert(sizeof m.sauvTypeVSE == 4 && sizeof m.sauvCodeVSE == 5);
+    return actionDe(m.sauvTypeVSE) == motDe("CRE") && m.sauvCodeVSEerr == 0 &&
+           (typeDe(m.sauvCodeVSE) == motDe("EXP1") || typeDe(m.sauvCodeVSE) == motDe("EGET"));
 }
 
 }  // namespace
@@ -303,38 +333,40 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
     const char* typeVSE = valEnteteVSE[E6].valeur;
     const char* action = valEnteteVSE[E5].valeur;
     const char* emetteur = m.sauvEmetteur;
-    const char* recepteur = m.sauvRecepteur;
+    const sMoteur::Partenaires& p = m.partenaires;
+    const std::uint64_t type = typeDe(typeVSE);
+    const std::uint64_t act = actionDe(action);
     int n = m.nbErreur;
     auto ajouter = [&](int numero) {
         if (n <= 9) m.codeErreur[n++] = numero;
     };
 
     // Partner rules, on the emitter and receiver of the FICH record.
-    if (vaut(VARIANTE, "TELVAROS  ") && coherenceEmetteur(emetteur, valEnteteVSE[E8].valeur) == 0) {
-        ajouter(erreur::EMETTEUR_ETABLISSEMENT);
+    if constexpr (vaut(VARIANTE, "TELVAROS  ")) {
+        if (coherenceEmetteur(emetteur, valEnteteVSE[E8].valeur) == 0) ajouter(erreur::EMETTEUR_ETABLISSEMENT);
     }
-    const bool demandeInfo = vaut(typeVSE, "INFO") && vaut(action, "DEM");
+    const bool demandeInfo = type == motDe("INFO") && act == motDe("DEM");
     if (demandeInfo) {
-        if (!vaut(emetteur, "NORM02  ") && !vaut(emetteur, "PFOC01  ")) ajouter(erreur::EMETTEUR_NON_HABILITE);
-        if (!vaut(recepteur, "031BDN  ")) ajouter(erreur::RECEPTEUR_INFO);
+        if (!p.norm02 && !p.pfoc01) ajouter(erreur::EMETTEUR_NON_HABILITE);
+        if (!p.recepteurCentral) ajouter(erreur::RECEPTEUR_INFO);
     }
-    if (vaut(typeVSE, "ABAT")) {
-        if (vaut(emetteur, "NORM01  ")) {
+    if (type == motDe("ABAT")) {
+        if (p.norm01) {
             if (!vaut(valEnteteVSE[E8].valeur, "NORMABEV")) ajouter(erreur::ETABLISSEMENT_ABATTAGE);
-        } else if (!commencePar(emetteur, "OFFICE") && !commencePar(emetteur, "ONICAB")) {
+        } else if (!p.abattoirs) {
             ajouter(erreur::EMETTEUR_NON_HABILITE);
         }
     }
-    if (vaut(recepteur, "031BDN  ")) {
+    if (p.recepteurCentral) {
         const bool abatAdmis =
-            vaut(typeVSE, "ABAT") && (vaut(action, "CRE") || vaut(action, "MOD") || vaut(action, "INV"));
-        if (vaut(emetteur, "PFOC01  ")) {
+            type == motDe("ABAT") && (act == motDe("CRE") || act == motDe("MOD") || act == motDe("INV"));
+        if (p.pfoc01) {
             if (!demandeInfo) ajouter(erreur::NON_ADMIS_CENTRAL);
-        } else if (vaut(emetteur, "NORM01  ") || vaut(emetteur, "NORM02  ")) {
+        } else if (p.norm01 || p.norm02) {
             if (!demandeInfo && !abatAdmis) ajouter(erreur::NON_ADMIS_CENTRAL);
         }
     }
-    if (vaut(typeVSE, "FICH")) ajouter(erreur::FICH_REPETE);
+    if (type == motDe("FICH")) ajouter(erreur::FICH_REPETE);
 
     int idx = ERR_AIGUILLAGE;
     if (n <= 9) {
@@ -347,8 +379,11 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
             // The processing status: body columns 77 to 78 in every type but ERRE.
             char statut[3];
             colonnes(vue, longueur, 77, 78, statut);
-            const int refusStatut = regleStatut(VARIANTE, emetteur, typeVSE, statut);
-            if (refusStatut > 0) ajouter(refusStatut);
+            // This build's variant refuses no status but "xx".
+            if (!vaut(VARIANTE, "TELVAROS  ") || vaut(statut, "xx")) {
+                const int refusStatut = regleStatut(VARIANTE, emetteur, typeVSE, statut);
+                if (refusStatut > 0) ajouter(refusStatut);
+            }
             if (n <= 9) n = verifierFin(m, t.fin, visu, n, vue, longueur);
         }
     }
@@ -368,7 +403,7 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
     sVerdict v;
     v.nbErreur = n;
     if (n == 0) {
-        if (!(vaut(typeVSE, "ERRE") && vaut(action, "ECQ"))) {
+        if (!(type == motDe("ERRE") && act == motDe("ECQ"))) {
             tampon[76] = telvarosRES();
             tampon[77] = '0';
         }
@@ -391,10 +426,10 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
     m.sauvCodeVSEerr = m.nbErreur;
     copierDebut(typeVSE, 4, m.sauvCodeVSE);
     copierDebut(action, 3, m.sauvTypeVSE);
-    if (dependanceVSE() == 1 && m.nbErreur == 0 && vaut(action, "CRE") &&
-        (vaut(typeVSE, "EXP1") || vaut(typeVSE, "EGET"))) {
+    if (dependanceVSE() == 1 && m.nbErreur == 0 && act == motDe("CRE") &&
+        (type == motDe("EXP1") || type == motDe("EGET"))) {
         copierDebut(lien, 12, m.sauvLienVSE);
-        v.appariementPrepare = vaut(typeVSE, "EXP1") ? erreur::EXP2_MANQUANTE : erreur::RATA_MANQUANTE;
+        v.appariementPrepare = type == motDe("EXP1") ? erreur::EXP2_MANQUANTE : erreur::RATA_MANQUANTE;
         v.repondu = repondre(tampon, longueur, idx);
     }
     return v;
