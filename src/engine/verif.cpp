@@ -144,8 +144,9 @@ void TableCompilee::compiler(bool traces, std::vector<Etape> (&plans)[7]) const 
         for (int r = 0; r < nombre_; ++r) {
             const sCorps& regle = regles_[r];
             if (regle.debut != 0) ++slot;
-            Etape etape{nullptr, nullptr, nullptr, nullptr, 0, erreur::OBLIGATION, slot, Genre::sansCheck, 0,
-                        regle.numChamp};
+            const auto decalage = static_cast<std::ptrdiff_t>(slot) * static_cast<std::ptrdiff_t>(sizeof(valeurVSE));
+            Etape etape{nullptr, nullptr,  nullptr,          nullptr, 0, erreur::OBLIGATION,
+                        slot,    decalage, Genre::sansCheck, 0,       regle.numChamp};
             if (regle.pfVerif != nullptr) {
                 int code = 0;
                 if (plan == PLAN_ACTION_INCONNUE) {
@@ -262,8 +263,9 @@ template <class Observateur>
         // Without a trace every step of the plan runs its check (a rule the
         // action refuses has one that always refuses), up to the tenth error.
         if (n > 9) return n;
+        char* const premier = valChampsVSE[0].valeur;
         for (const Etape& etape : etapes) {
-            char* const valeur = valChampsVSE[etape.slot].valeur;
+            char* const valeur = premier + etape.decalage;
             const bool accepte = etape.index != nullptr
                                      ? etape.index->contientDansSlot(valeur)
                                      : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;

@@ -3,6 +3,7 @@
 // record's action, collecting the record's error numbers.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "engine/moteur.h"
@@ -97,6 +98,7 @@ public:
         int lenSverif;
         int noErr;
         int slot;
+        std::ptrdiff_t decalage;  // of the slot's value from the first slot's, in bytes
         Genre genre;
         int code;      // the obligation code that applied (-1: the action selects no column)
         int numChamp;
