@@ -43,9 +43,11 @@ int impo_C7(const char*, char* champ, const void*, int) {
     return !commencePar(champ, "    ");
 }
 
-int impo_C20(const char* dependance, char* champ, const void* sverif, int lenSverif) {
-    if (fVerifValAut(dependance, champ, FR, LenFR)) return 0;
-    return fVerifValAut(dependance, champ, sverif, lenSverif);
+int impo_C20(const char*, char* champ, const void* sverif, int lenSverif) {
+    // Both lists are looked up through their kept indexes (fVerifValAut's answers).
+    thread_local IndexMemorise index;
+    if (index.contient(champ, FR, LenFR)) return 0;
+    return index.contient(champ, sverif, lenSverif);
 }
 
 // Obligation columns: CRE, DEM, INV, EDI, MOD. An inventory checks the
