@@ -45,9 +45,10 @@ int impo_C7(const char*, char* champ, const void*, int) {
 
 int impo_C20(const char*, char* champ, const void* sverif, int lenSverif) {
     // Both lists are looked up through their kept indexes (fVerifValAut's answers).
-    thread_local IndexMemorise index;
-    if (index.contient(champ, FR, LenFR)) return 0;
-    return index.contient(champ, sverif, lenSverif);
+    thread_local IndexMemorise france;
+    thread_local IndexMemorise pays;
+    if (france.contient(champ, FR, LenFR)) return 0;
+    return pays.contient(champ, sverif, lenSverif);
 }
 
 // Obligation columns: CRE, DEM, INV, EDI, MOD. An inventory checks the
