@@ -12,6 +12,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "outils.h"
 #include "checks/comparaisons.h"
@@ -251,6 +252,37 @@ TEST(TypesRapides, IndexGardesCommeEstDansTable) {
     constexpr int NB_TABLES = static_cast<int>(sizeof tables / sizeof tables[0]);
     Generateur g(13);
     IndexMemorise index;
+    // Every entry of every table asked of each table in turn, the tables in
+    // several orders: the same table read with two counts, tables replaced
+    // and found again.
+    std::vector<std::string> entrees = {"", "  ", "**", "FR", "XX"};
+    for (const Table& t : tables) {
+        for (int i = 0; t.valeurs != nullptr && i < t.nombre; ++i) entrees.emplace_back(static_cast<const tValAutorise*>(t.valeurs)[i]);
+    }
+    // Each pair of tables as the first two kept, both orders, from fresh.
+    for (const Table& a : tables) {
+        for (const Table& b : tables) {
+            IndexMemorise neuf;
+            for (const std::string& v : entrees) {
+                for (const Table* t : {&a, &b, &a}) {
+                    ASSERT_EQ(neuf.contient(v.c_str(), t->valeurs, t->nombre),
+                              estDansTable(v.c_str(), t->valeurs, t->nombre) != 0)
+                        << montrer(v) << " tables " << (&a - tables) << ' ' << (&b - tables);
+                }
+            }
+        }
+    }
+    for (int tour = 0; tour < 3 * NB_TABLES; ++tour) {
+        const Table& t = tables[(tour * (tour % 3 + 1)) % NB_TABLES];
+        for (const std::string& v : entrees) {
+            ASSERT_EQ(index.contient(v.c_str(), t.valeurs, t.nombre), estDansTable(v.c_str(), t.valeurs, t.nombre) != 0)
+                << montrer(v) << " table " << (&t - tables);
+        }
+        const Table& autre = tables[tour % NB_TABLES];
+        const std::string& v = entrees[static_cast<std::size_t>(tour) % entrees.size()];
+        ASSERT_EQ(index.contient(v.c_str(), autre.valeurs, autre.nombre),
+                  estDansTable(v.c_str(), autre.valeurs, autre.nombre) != 0);
+    }
     for (int i = 0; i < 60000; ++i) {
         // Mostly a few tables in turns, now and then any of them.
         const Table& t = tables[g.entier(5) == 0 ? g.entier(NB_TABLES) : i % 3];
