@@ -54,13 +54,15 @@ int fCDIFF(const char* dependance, char* champ, const void* sverif, int lenSveri
 
 int fVTABDIFFFR(const char*, char* champ, const void* sverif, int lenSverif) {
     if (egalTexte(champ, "FR")) return 0;
-    return estDansTable(champ, sverif, lenSverif);
+    thread_local IndexMemorise index;
+    return index.contient(champ, sverif, lenSverif);
 }
 
 int fVDIFFNULLVTAB(const char*, char* champ, const void* sverif, int lenSverif) {
     // Unknown ("  ") or withheld ("**") values pass without a lookup.
     if (commencePar(champ, "  ") || commencePar(champ, "**")) return 1;
-    return estDansTable(champ, sverif, lenSverif);
+    thread_local IndexMemorise index;
+    return index.contient(champ, sverif, lenSverif);
 }
 
 int fVTABP5a8(const char* dependance, char* champ, const void* sverif, int lenSverif, const char* p) {

@@ -4,6 +4,9 @@
 // cut-off date).
 #pragma once
 
+#include "checks/generiques.h"
+#include "checks/index.h"
+
 // Check functions (contract: see pfVerif_t in model/modele.h).
 int fVDIFFVD(const char* dependance, char* champ, const void* sverif, int lenSverif);
 int fCDIFF(const char* dependance, char* champ, const void* sverif, int lenSverif);
@@ -21,3 +24,47 @@ int fVDIFFNULLP(const char* dependance, char* champ, const void* sverif, int len
 
 // 0 when characters posDebut to posFin (1-based) of champ read "0000", else 1.
 int fVerifDiffZero(const char* champ, int posDebut, int posFin);
+
+// List membership with the indexes of the last few tables kept, for a check
+// whose rules name the same few tables at every record (one per thread and
+// check: thread_local IndexMemorise). A table not kept is looked up and takes
+// the place of the oldest. An entry never filled names no table (null), and
+// null is no reference table: its index is null, the table is scanned. Same
+// answers as estDansTable.
+class IndexMemorise {
+public:
+    bool contient(const char* valeur, const void* sverif, int lenSverif) {
+        // The first two places are compared here: a check alternates between
+        // two tables at most in the rules.
+        const IndexValeurs* index;
+        if (connus_[0].table == sverif && connus_[0].nombre == lenSverif) {
+            index = connus_[0].index;
+        } else if (connus_[1].table == sverif && connus_[1].nombre == lenSverif) {
+            index = connus_[1].index;
+        } else {
+            index = chercher(sverif, lenSverif);
+        }
+        if (index != nullptr) return index->contient(valeur);
+        return estDansTableParcours(valeur, sverif, lenSverif) != 0;
+    }
+
+private:
+    const IndexValeurs* chercher(const void* sverif, int lenSverif) {
+        for (const Connu& c : connus_) {
+            if (c.table == sverif && c.nombre == lenSverif) return c.index;
+        }
+        Connu& place = connus_[prochain_];
+        place = Connu{sverif, lenSverif, indexDeTable(sverif, lenSverif)};
+        prochain_ = (prochain_ + 1) % NB;
+        return place.index;
+    }
+
+    static constexpr int NB = 4;
+    struct Connu {
+        const void* table = nullptr;
+        int nombre = 0;
+        const IndexValeurs* index = nullptr;
+    };
+    Connu connus_[NB] = {};
+    int prochain_ = 0;
+};

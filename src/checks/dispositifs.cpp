@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "checks/comparaisons.h"
 #include "checks/dates.h"
 #include "checks/generiques.h"
 #include "checks/identifiants.h"
@@ -60,10 +61,12 @@ bool modeleRempli(const char* v) {
 
 // Character `position` (1-based) of a model code, as a 1-character string,
 // is an entry of the rule's table. A value without that character is refused.
-bool caractereDansTable(const char* v, int position, const void* sverif, int lenSverif) {
-    if (longueurBornee(v, position) < position) return false;
-    const char cle[2] = {v[position - 1], '\0'};
-    return estDansTable(cle, sverif, lenSverif) != 0;
+template <int POSITION>
+bool caractereDansTable(const char* v, const void* sverif, int lenSverif) {
+    if (longueurBornee(v, POSITION) < POSITION) return false;
+    const char cle[2] = {v[POSITION - 1], '\0'};
+    thread_local IndexMemorise index;
+    return index.contient(cle, sverif, lenSverif);
 }
 
 // Characters 4 to 6 of a model code are digits.
@@ -113,15 +116,15 @@ int fConform_OC_IND_M(const char*, char* champ, const void*, int) {
 int fConform_OC_model1(const char*, char* champ, const void*, int) { return modeleRempli(champ); }
 
 int fConform_OC_model2(const char*, char* champ, const void* sverif, int lenSverif) {
-    return caractereDansTable(champ, 1, sverif, lenSverif);
+    return caractereDansTable<1>(champ, sverif, lenSverif);
 }
 
 int fConform_OC_model3(const char*, char* champ, const void* sverif, int lenSverif) {
-    return caractereDansTable(champ, 2, sverif, lenSverif);
+    return caractereDansTable<2>(champ, sverif, lenSverif);
 }
 
 int fConform_OC_model4(const char*, char* champ, const void* sverif, int lenSverif) {
-    return caractereDansTable(champ, 3, sverif, lenSverif);
+    return caractereDansTable<3>(champ, sverif, lenSverif);
 }
 
 int fConform_OC_model5(const char*, char* champ, const void*, int) { return numeroDeModele(champ); }
@@ -148,15 +151,15 @@ int fConform_BV_model1(const char* dependance, char* champ, const void*, int) {
 }
 
 int fConform_BV_model2(const char*, char* champ, const void* sverif, int lenSverif) {
-    return huitBlancs(champ) || caractereDansTable(champ, 1, sverif, lenSverif);
+    return huitBlancs(champ) || caractereDansTable<1>(champ, sverif, lenSverif);
 }
 
 int fConform_BV_model3(const char*, char* champ, const void* sverif, int lenSverif) {
-    return huitBlancs(champ) || caractereDansTable(champ, 2, sverif, lenSverif);
+    return huitBlancs(champ) || caractereDansTable<2>(champ, sverif, lenSverif);
 }
 
 int fConform_BV_model4(const char*, char* champ, const void* sverif, int lenSverif) {
-    return huitBlancs(champ) || caractereDansTable(champ, 3, sverif, lenSverif);
+    return huitBlancs(champ) || caractereDansTable<3>(champ, sverif, lenSverif);
 }
 
 int fConform_BV_model5(const char*, char* champ, const void*, int) {

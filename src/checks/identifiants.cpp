@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "checks/generiques.h"
+#include "checks/index.h"
 #include "checks/octets.h"
 #include "model/modele.h"
 #include "reference/valautorise.h"
@@ -53,11 +54,21 @@ bool troisiemeAdmis(const char* valeur, const char* admis) {
     return valeur[2] != '\0' && std::strchr(admis, valeur[2]) != nullptr;
 }
 
+// Membership of TD and TECH, their indexes found once: the same answers as
+// estDansTable, without looking the index up at every value.
+template <const tValAutorise* TABLE, const int* NOMBRE>
+bool dansTableDeReference(const char* cle) {
+    static const IndexValeurs* const index = indexDeTable(TABLE, *NOMBRE);
+    if (index != nullptr) return index->contient(cle);
+    return estDansTableParcours(cle, TABLE, *NOMBRE) != 0;
+}
+bool dansTD(const char* cle) { return dansTableDeReference<TD, &LenTD>(cle); }
+
 // True when the first two characters of valeur are a department of TD.
 bool departementTD(const char* valeur) {
     char departement[3];
     copierDebut(valeur, 2, departement);
-    return estDansTable(departement, TD, LenTD) != 0;
+    return dansTD(departement);
 }
 
 // Department prefix shared by the French holding and bovine numbers: the
@@ -69,7 +80,7 @@ bool regleDepartement(const char* valeur, const void* sverif, int lenSverif) {
         // Every department code of TD is 2 characters: an entry whose first
         // 2 characters are the value's is the entry equal to them.
         const char departement[3] = {valeur[0], valeur[0] != '\0' ? valeur[1] : '\0', '\0'};
-        trouve = departement[1] != '\0' && estDansTable(departement, TD, LenTD);
+        trouve = departement[1] != '\0' && dansTD(departement);
     } else if (sverif != nullptr) {
         const auto* table = static_cast<const tValAutorise*>(sverif);
         for (int i = 0; i < lenSverif && !trouve; ++i) trouve = premiersEgaux(valeur, table[i], 2);
@@ -88,7 +99,7 @@ int conformeFrancais(const char* champ, const void* sverif, int lenSverif, std::
 }
 
 bool estFrance(const char* pays) { return egalTexte(pays, "FR"); }
-bool estPaysEchange(const char* pays) { return estDansTable(pays, TECH, LenTECH) != 0; }
+bool estPaysEchange(const char* pays) { return dansTableDeReference<TECH, &LenTECH>(pays); }
 
 // Field left unfilled on purpose: all blank or all '*', 12 of them (the
 // single entries of DouzeBlancs and ET12).

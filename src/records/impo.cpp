@@ -43,9 +43,12 @@ int impo_C7(const char*, char* champ, const void*, int) {
     return !commencePar(champ, "    ");
 }
 
-int impo_C20(const char* dependance, char* champ, const void* sverif, int lenSverif) {
-    if (fVerifValAut(dependance, champ, FR, LenFR)) return 0;
-    return fVerifValAut(dependance, champ, sverif, lenSverif);
+int impo_C20(const char*, char* champ, const void* sverif, int lenSverif) {
+    // Both lists are looked up through their kept indexes (fVerifValAut's answers).
+    thread_local IndexMemorise france;
+    thread_local IndexMemorise pays;
+    if (france.contient(champ, FR, LenFR)) return 0;
+    return pays.contient(champ, sverif, lenSverif);
 }
 
 // Obligation columns: CRE, DEM, INV, EDI, MOD. An inventory checks the
