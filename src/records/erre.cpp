@@ -79,6 +79,9 @@ int vErre_C8(const char*, char* champ, const void*, int) { return !champVide(cha
 int vErre_C10(const char*, char* champ, const void*, int) { return !champVide(champ); }
 
 int vErre_C5(const char*, char* champ, const void*, int) {
+    // Without a blank in its first two characters the value is judged by the
+    // list alone, whatever C1: the line is measured only for the others.
+    if (champ[0] != ' ' && (champ[0] == '\0' || champ[1] != ' ')) return fVerifValAut(depVide, champ, TP, LenTP);
     if (retourSurAbat()) {
         if (champ[0] == ' ' || (champ[0] != '\0' && champ[1] == ' ')) return 0;
     } else if (egalTexte(champ, "  ")) {
@@ -141,13 +144,18 @@ int vErre_C36_1(const char*, char* champ, const void*, int) {
 
 int vErre_C37_1(const char*, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    if (std::strlen(champ) != 8) return 0;
-    // The code runs up to its last non-blank character: at least 6 of them,
-    // with no blank inside.
-    int fin = 8;
-    while (fin > 0 && champ[fin - 1] == ' ') --fin;
-    if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
-    if (commencePar(champ + 3, "IPG")) {
+    // Exactly 8 characters: the ninth is read once the first 8 are there.
+    std::uint64_t mot;
+    if (lireMot8(champ, mot) != 8 || champ[8] != '\0') return 0;
+    // The code runs up to its last non-blank character (there is one, the
+    // value not being blank): at least 6 of them, with no blank inside.
+    constexpr std::uint64_t HAUTS = 0x8080808080808080ull;
+    const std::uint64_t blancs = octetsEgaux(mot, ' ');
+    const std::uint64_t nonBlancs = ~blancs & HAUTS;
+    const int fin = (63 - __builtin_clzll(nonBlancs)) / 8 + 1;
+    const std::uint64_t code = fin == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * fin)) - 1;
+    if (fin < 6 || (blancs & code) != 0) return 0;
+    if (champ[3] == 'I' && champ[4] == 'P' && champ[5] == 'G') {
         // A departmental office: an entry of TDC, whole. Partner codes are
         // not offices.
         for (int i = 0; i < LenTDC; ++i) {
