@@ -17,6 +17,7 @@
 #include "checks/coherence.h"
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/identifiants.h"
 #include "checks/octets.h"
 #include "engine/verif.h"
 #include "model/modele.h"
@@ -62,6 +63,29 @@ int vErre_C37_1(char* champ) {
     }
     return std::strncmp(champ, "ONICAB", 6) == 0 || std::strncmp(champ, "OFFICE", 6) == 0 ||
            std::strcmp(champ, "NORMABEV") == 0 || std::strcmp(champ, "POINTFOC") == 0;
+}
+
+// The country C31 as the line holds it (columns 176, 177, cut short).
+std::string paysC31() {
+    const int longueur = static_cast<int>(strnlen(xdebug, 177));
+    std::string code;
+    for (int c = 176; c <= 177 && c <= longueur; ++c) code.push_back(xdebug[c - 1]);
+    return code;
+}
+
+int vErre_C32(int regle, char* champ) {
+    if (champVide(champ)) return 1;
+    const std::string pays = paysC31();
+    const bool fr = pays == "FR";
+    const bool chOuUe = !fr && (pays == "CH" || appartient_UE(pays.c_str()));
+    switch (regle) {
+    case 1:
+        return fr ? verifNumBovinFrOuImporte(champ) : 1;
+    case 2:
+        return !fr && !chOuUe ? verifNumBovinFrOuImporte(champ) : 1;
+    default:
+        return chOuUe ? fVerifNumEtranger(pays.c_str(), champ, nullptr, 0) : 1;
+    }
 }
 
 }  // namespace simple
@@ -230,6 +254,33 @@ TEST(ErreRapide, C37EgaleLaVersionSimple) {
         const Valeur p = placer(v, placeAuHasard(), C37);
         const int attendu = simple::vErre_C37_1(p.p);
         ASSERT_EQ(vErre_C37_1(depVide, p.p, nullptr, 0), attendu) << "'" << v << "'";
+    }
+}
+
+// The C32 rules look at the bytes of columns 176 and 177 first and measure
+// the line only when those bytes leave the answer open; the member states are
+// remembered per pair of bytes.
+TEST(ErreRapide, C32EgaleLaVersionSimple) {
+    static const char* const pays[] = {"FR", "CH", "DE", "BE", "IT", "FI", "ES", "US", "GB", "  ", "F ", "fr", "\x7F\x7F", "\xE9R", "CZ", "FX"};
+    static const std::vector<std::string> numeros = {"FR0112345678", "2A1234567890", "DE1234567890", "0123456789  ",
+                                                     "            ", "123456789012", "FR01123456  "};
+    for (int essai = 0; essai < 30000; ++essai) {
+        std::string ligne(256, 'X');
+        std::memcpy(ligne.data() + 175, pays[tirer(16)], 2);
+        const int longueur = tirer(3) == 0 ? 172 + tirer(8) : 256;
+        std::memset(xdebug, 'A', sizeof xdebug);
+        std::memcpy(xdebug + 175, pays[tirer(16)], 2);  // stale bytes past a short line
+        preparerVue(ligne.data(), longueur, xdebug);
+        const std::string v = plier(numeros[static_cast<std::size_t>(tirer(static_cast<int>(numeros.size())))]);
+        for (int regle = 1; regle <= 3; ++regle) {
+            const Valeur p = placer(v, placeAuHasard(), C32);
+            const int attendu = simple::vErre_C32(regle, p.p);
+            const int obtenu = regle == 1   ? vErre_C32_1(depVide, p.p, nullptr, 0)
+                               : regle == 2 ? vErre_C32_2(depVide, p.p, nullptr, 0)
+                                            : vErre_C32_3(depVide, p.p, nullptr, 0);
+            ASSERT_EQ(obtenu, attendu) << "C32_" << regle << " '" << v << "' line " << longueur << " C31 '"
+                                       << std::string(xdebug + 175, 2) << "'";
+        }
     }
 }
 

@@ -41,18 +41,31 @@ Pays paysC5() {
 // by the end of the line is none of them, so the line is measured only when
 // the two bytes of xdebug there name one.
 enum class PaysC31 { FR, CH_OU_UE, AUTRE };
+
+// appartient_UE, which depends on its argument alone, asked once per pair of
+// bytes and remembered.
+bool membreUE(const char (&code)[3]) {
+    static signed char connus[256][256] = {};  // 0 not asked yet, 1 member, -1 not
+    signed char& connu = connus[static_cast<unsigned char>(code[0])][static_cast<unsigned char>(code[1])];
+    if (connu == 0) connu = appartient_UE(code) ? 1 : -1;
+    return connu > 0;
+}
+
 PaysC31 paysC31() {
     const char code[3] = {xdebug[175], xdebug[176], '\0'};
     PaysC31 pays;
     if (code[0] == 'F' && code[1] == 'R') {
         pays = PaysC31::FR;
-    } else if ((code[0] == 'C' && code[1] == 'H') || appartient_UE(code)) {
+    } else if ((code[0] == 'C' && code[1] == 'H') || membreUE(code)) {
         pays = PaysC31::CH_OU_UE;
     } else {
         return PaysC31::AUTRE;
     }
     return ligneAuMoins(177) ? pays : PaysC31::AUTRE;
 }
+
+// Columns 176 and 177 of xdebug hold "FR", whatever the length of the line.
+bool octetsC31SontFR() { return xdebug[175] == 'F' && xdebug[176] == 'R'; }
 
 bool estAlphanumeriqueAscii(char c) { return estChiffre(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -116,7 +129,9 @@ int vErre_C31(const char*, char* champ, const void*, int) {
 
 int vErre_C32_1(const char*, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    if (paysC31() != PaysC31::FR) return 1;
+    // Only "FR" in the line's columns 176 and 177 is FR: any other bytes
+    // there answer without measuring the line.
+    if (!octetsC31SontFR() || paysC31() != PaysC31::FR) return 1;
     return verifNumBovinFrOuImporte(champ);
 }
 
@@ -128,7 +143,9 @@ int vErre_C32_2(const char*, char* champ, const void*, int) {
 
 int vErre_C32_3(const char*, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    if (paysC31() != PaysC31::CH_OU_UE) return 1;
+    // "FR" there is FR, or no country when the line is shorter: never CH or
+    // a member state other than FR, whatever the line's length.
+    if (octetsC31SontFR() || paysC31() != PaysC31::CH_OU_UE) return 1;
     // The whole code is in the line: columns 176 and 177.
     const char code[3] = {xdebug[175], xdebug[176], '\0'};
     return fVerifNumEtranger(code, champ, nullptr, 0);
