@@ -65,6 +65,30 @@ int vErre_C37_1(char* champ) {
            std::strcmp(champ, "NORMABEV") == 0 || std::strcmp(champ, "POINTFOC") == 0;
 }
 
+// Columns debut..fin of the line, cut short by its end.
+std::string colonnes(int debut, int fin) {
+    const int longueur = static_cast<int>(strnlen(xdebug, static_cast<std::size_t>(fin)));
+    std::string v;
+    for (int c = debut; c <= fin && c <= longueur; ++c) v.push_back(xdebug[c - 1]);
+    return v;
+}
+
+int vErre_C6(char* champ) {
+    if (champVide(champ)) return !retourSurAbat();
+    return fVerifNumEtranger(colonnes(84, 85).c_str(), champ, nullptr, 0);
+}
+
+int numeroDeReference(char* champ) {
+    if (champVide(champ)) return 1;
+    return retourSurAbat() ? verifNumAgrementSanitaireFr(champ) : verifNumExploitFr(champ);
+}
+
+int vErre_C36_1(char* champ) {
+    if (std::strlen(champ) != 8) return 0;
+    if (std::strcmp(champ, "        ") == 0) return !retourSurAbat();
+    return verifDateCompleteEtCorrecte(champ);
+}
+
 // The country C31 as the line holds it (columns 176, 177, cut short).
 std::string paysC31() {
     const int longueur = static_cast<int>(strnlen(xdebug, 177));
@@ -280,6 +304,53 @@ TEST(ErreRapide, C32EgaleLaVersionSimple) {
                                             : vErre_C32_3(depVide, p.p, nullptr, 0);
             ASSERT_EQ(obtenu, attendu) << "C32_" << regle << " '" << v << "' line " << longueur << " C31 '"
                                        << std::string(xdebug + 175, 2) << "'";
+        }
+    }
+}
+
+// The rules that read C1 (columns 63-66) or C5 (84-85) from the line test
+// its length 16 bytes at a time: held equal to the plain rules on lines of
+// every length around those columns, with stale bytes of xdebug past the
+// line's end and, at times, a NUL written into the line itself.
+TEST(ErreRapide, ReglesSurC1EtC5EgalesAuxVersionsSimples) {
+    static const char* const types[] = {"ABAT", "ABAX", "NAIS", "    "};
+    static const char* const pays[] = {"FR", "DE", "BE", "CH", "  ", "US", "\x7F\x7F"};
+    static const std::vector<std::string> numeros = {"            ", "0123456789  ", "FR0112345678", "01123456    ",
+                                                     "2A1234567890", "DE1234567890", "75012345    "};
+    static const std::vector<std::string> dates = {"        ", "15032024", "31022024", "01011899", "       "};
+    for (int essai = 0; essai < 30000; ++essai) {
+        std::string ligne(256, 'X');
+        std::memcpy(ligne.data() + 62, types[tirer(4)], 4);
+        std::memcpy(ligne.data() + 83, pays[tirer(7)], 2);
+        const int longueur = tirer(3) != 0 ? 56 + tirer(36) : 256;
+        std::memset(xdebug, tirer(2) ? 'A' : '\0', sizeof xdebug);
+        std::memcpy(xdebug + 62, "ABAT", 4);  // stale bytes past a short line
+        std::memcpy(xdebug + 83, "DE", 2);
+        preparerVue(ligne.data(), longueur, xdebug);
+        if (tirer(8) == 0) xdebug[tirer(90)] = '\0';
+        const std::string numero = plier(numeros[static_cast<std::size_t>(tirer(static_cast<int>(numeros.size())))]);
+        const std::string date = plier(dates[static_cast<std::size_t>(tirer(static_cast<int>(dates.size())))]);
+        const std::string lieu = "longueur " + std::to_string(longueur) + " '" + numero + "' '" + date + "'";
+        {
+            const Valeur p = placer(numero, placeAuHasard(), C6);
+            const int attendu = simple::vErre_C6(p.p);
+            ASSERT_EQ(vErre_C6(depVide, p.p, nullptr, 0), attendu) << "C6 " << lieu;
+        }
+        {
+            const Valeur p = placer(numero, placeAuHasard(), C8);
+            const int attendu = simple::numeroDeReference(p.p);
+            ASSERT_EQ(vErre_C8_conf(depVide, p.p, nullptr, 0), attendu) << "C8 " << lieu;
+            ASSERT_EQ(vErre_C30(depVide, p.p, nullptr, 0), attendu) << "C30 " << lieu;
+        }
+        {
+            const Valeur p = placer(date, placeAuHasard(), C36);
+            const int attendu = simple::vErre_C36_1(p.p);
+            ASSERT_EQ(vErre_C36_1(depVide, p.p, nullptr, 0), attendu) << "C36 " << lieu;
+        }
+        {
+            const Valeur p = placer(pays[tirer(7)], placeAuHasard(), C5);
+            const int attendu = simple::vErre_C5(p.p);
+            ASSERT_EQ(vErre_C5(depVide, p.p, nullptr, 0), attendu) << "C5 " << lieu;
         }
     }
 }

@@ -15,13 +15,34 @@
 
 namespace {
 
-// True when the line in xdebug holds at least n characters.
-bool ligneAuMoins(int n) { return longueurBornee(xdebug, n) == n; }
+// True when the line in xdebug holds at least n characters: no NUL among
+// its first n bytes. They are read 16 at a time at fixed offsets of xdebug
+// (the last block ends at byte n), all inside its 4096 bytes whatever the
+// line; the stale bytes past the line's NUL are read but never decide, the
+// NUL itself being among the n bytes whenever the line is shorter.
+template <int n>
+bool ligneAuMoins() {
+    static_assert(n >= 16 && n <= static_cast<int>(sizeof xdebug));
+    using Bloc = signed char __attribute__((vector_size(16)));
+    Bloc nuls{};
+    Bloc bloc;
+    for (int debut = 0; debut + 16 <= n; debut += 16) {
+        std::memcpy(&bloc, xdebug + debut, sizeof bloc);
+        nuls |= bloc == 0;
+    }
+    if (n % 16 != 0) {
+        std::memcpy(&bloc, xdebug + (n - 16), sizeof bloc);
+        nuls |= bloc == 0;
+    }
+    std::uint64_t moities[2];
+    std::memcpy(moities, &nuls, sizeof moities);
+    return (moities[0] | moities[1]) == 0;
+}
 
 // The returned record's type C1 (columns 63 to 66) is "ABAT": the four bytes
 // of xdebug there (within its 4096 bytes whatever the line) are compared
 // first, and the line is measured only when they match.
-bool retourSurAbat() { return std::memcmp(xdebug + 62, "ABAT", 4) == 0 && ligneAuMoins(66); }
+bool retourSurAbat() { return std::memcmp(xdebug + 62, "ABAT", 4) == 0 && ligneAuMoins<66>(); }
 
 // The countries read from the line: C5 (of C6) and C31 (of the bovine C32).
 struct Pays {
@@ -30,7 +51,7 @@ struct Pays {
 // C5 as erreColonnes(84, 85) cuts it, its two bytes taken one by one.
 Pays paysC5() {
     Pays p{};
-    const int longueur = longueurBornee(xdebug, 85);
+    const int longueur = ligneAuMoins<85>() ? 85 : longueurBornee(xdebug, 85);
     if (longueur >= 84) p.code[0] = xdebug[83];
     if (longueur >= 85) p.code[1] = xdebug[84];
     return p;
@@ -61,7 +82,7 @@ PaysC31 paysC31() {
     } else {
         return PaysC31::AUTRE;
     }
-    return ligneAuMoins(177) ? pays : PaysC31::AUTRE;
+    return ligneAuMoins<177>() ? pays : PaysC31::AUTRE;
 }
 
 // Columns 176 and 177 of xdebug hold "FR", whatever the length of the line.
