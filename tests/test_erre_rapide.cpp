@@ -22,6 +22,7 @@
 #include "engine/verif.h"
 #include "model/modele.h"
 #include "records/erre.h"
+#include "records/ligne_courante.h"
 #include "reference/valautorise.h"
 
 namespace {
@@ -351,6 +352,36 @@ TEST(ErreRapide, ReglesSurC1EtC5EgalesAuxVersionsSimples) {
             const Valeur p = placer(pays[tirer(7)], placeAuHasard(), C5);
             const int attendu = simple::vErre_C5(p.p);
             ASSERT_EQ(vErre_C5(depVide, p.p, nullptr, 0), attendu) << "C5 " << lieu;
+        }
+    }
+}
+
+// ligneAuMoins<n> against strnlen, for every line length from 0 to 256 and
+// the columns the checks ask about, with xdebug's bytes past the line stale
+// (blanks, letters or NULs) and, at times, a NUL written inside the line.
+template <int n>
+void comparerLongueur(int longueur, int essai) {
+    ASSERT_EQ(ligneAuMoins<n>(), static_cast<int>(strnlen(xdebug, n)) == n)
+        << "n " << n << " longueur " << longueur << " essai " << essai;
+}
+
+TEST(ErreRapide, LigneAuMoinsCommeStrnlen) {
+    for (int essai = 0; essai < 6; ++essai) {
+        for (int longueur = 0; longueur <= 256; ++longueur) {
+            std::memset(xdebug, essai % 3 == 0 ? ' ' : essai % 3 == 1 ? 'A' : '\0', sizeof xdebug);
+            const std::string ligne(static_cast<std::size_t>(longueur), '\xE9');
+            preparerVue(ligne.data(), longueur, xdebug);
+            if (essai >= 3 && longueur > 0) xdebug[tirer(longueur)] = '\0';
+            comparerLongueur<16>(longueur, essai);
+            comparerLongueur<17>(longueur, essai);
+            comparerLongueur<32>(longueur, essai);
+            comparerLongueur<62>(longueur, essai);
+            comparerLongueur<64>(longueur, essai);
+            comparerLongueur<66>(longueur, essai);
+            comparerLongueur<85>(longueur, essai);
+            comparerLongueur<138>(longueur, essai);
+            comparerLongueur<177>(longueur, essai);
+            comparerLongueur<256>(longueur, essai);
         }
     }
 }
