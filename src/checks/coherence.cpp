@@ -220,14 +220,22 @@ int fCoherenDC(const char* dependance, char* champ, const void*, int) {
     // slot arrays (the body value is checked to have 8 bytes of them from it
     // on), so they are read whole; a NUL among their 8 bytes leaves the call
     // to the general comparison, which reads them byte by byte.
-    if (dependance == valFinVSE[F1].valeur && dansCorps(champ, 8)) {
+    // The record's date is compared with several dates of its record: its
+    // key is kept with its word (one without NUL), and reused while the
+    // word is the same.
+    static std::uint64_t motReference = 0;  // 0 holds NULs: never matched
+    static std::uint64_t cleReference = 0;
+    if (std::endian::native == std::endian::little && dependance == valFinVSE[F1].valeur && dansCorps(champ, 8)) {
         std::uint64_t reference;
         std::uint64_t date;
         std::memcpy(&reference, dependance, sizeof reference);
         std::memcpy(&date, champ, sizeof date);
-        if (std::endian::native == std::endian::little && (octetsNuls(reference) | octetsNuls(date)) == 0) {
-            return cleDate(reference, false) >= cleDate(date, true);
+        if (reference != motReference) {
+            if (octetsNuls(reference) != 0) return fCoherenDCSupInf(dependance, champ, INF);
+            motReference = reference;
+            cleReference = cleDate(reference, false);
         }
+        if (octetsNuls(date) == 0) return cleReference >= cleDate(date, true);
     }
     return fCoherenDCSupInf(dependance, champ, INF);
 }
