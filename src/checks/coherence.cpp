@@ -89,6 +89,24 @@ bool prefixeProducteur(const char* etablissement, const char* champ) {
 
 bool estJ(const char* valeur) { return egalTexte(valeur, "J"); }
 
+// The n bytes from v lie inside the body slots of the current record (a
+// whole array of 257-byte slots: bytes past a value's NUL there are stale
+// but readable).
+bool dansCorps(const char* v, std::size_t n) {
+    return reinterpret_cast<std::uintptr_t>(v) - reinterpret_cast<std::uintptr_t>(valCorpsVSE) <=
+           sizeof valCorpsVSE - n;
+}
+
+// Ordering key of the 8 characters DDMMYYYY of mot (first character in the
+// low byte, no NUL among them): year, month, day, most significant first,
+// blanks read as '0' when asked. cleDuMot computes the same key out of line.
+std::uint64_t cleDate(std::uint64_t mot, bool blancsEnZeros) {
+    if (blancsEnZeros) mot |= octetsEgaux(mot, ' ') >> 3;  // ' ' | 0x10 == '0'
+    const std::uint64_t jjmmaaaa = __builtin_bswap64(mot);
+    const std::uint64_t jjmm = jjmmaaaa >> 32;
+    return (jjmmaaaa << 32) | ((jjmm & 0xFFFF) << 16) | (jjmm >> 16);
+}
+
 // The date DDMMYYYY with its year one later, packed as lireMot8 packs it. A
 // date whose year is not four digits is taken unchanged (its own format rule
 // reports it). Past year 9999 the limit is the last day of 9999, which no date
@@ -197,6 +215,28 @@ int fCoherenCCE(const char* dependance, const char* champ) {
 }
 
 int fCoherenDC(const char* dependance, char* champ, const void*, int) {
+    // The usual call: the record's date (trailer slot F1) against a date in a
+    // body slot, both of at least 8 characters. Both words lie inside their
+    // slot arrays (the body value is checked to have 8 bytes of them from it
+    // on), so they are read whole; a NUL among their 8 bytes leaves the call
+    // to the general comparison, which reads them byte by byte.
+    // The record's date is compared with several dates of its record: its
+    // key is kept with its word (one without NUL), and reused while the
+    // word is the same.
+    static std::uint64_t motReference = 0;  // 0 holds NULs: never matched
+    static std::uint64_t cleReference = 0;
+    if (std::endian::native == std::endian::little && dependance == valFinVSE[F1].valeur && dansCorps(champ, 8)) {
+        std::uint64_t reference;
+        std::uint64_t date;
+        std::memcpy(&reference, dependance, sizeof reference);
+        std::memcpy(&date, champ, sizeof date);
+        if (reference != motReference) {
+            if (octetsNuls(reference) != 0) return fCoherenDCSupInf(dependance, champ, INF);
+            motReference = reference;
+            cleReference = cleDate(reference, false);
+        }
+        if (octetsNuls(date) == 0) return cleReference >= cleDate(date, true);
+    }
     return fCoherenDCSupInf(dependance, champ, INF);
 }
 

@@ -23,6 +23,7 @@
 #include "checks/index.h"
 #include "checks/nombres.h"
 #include "checks/octets.h"
+#include "records/ligne_courante.h"
 #include "records/records.h"
 
 namespace {
@@ -152,7 +153,7 @@ bool vaut2(const char* v, const char* code) {
 // then reaches column 64 too, since the NUL that ends a line of 62 or 63
 // characters would stand in column 63 or 64.
 bool paysDuBovinEst(const char* code) {
-    return xdebug[62] == code[0] && xdebug[63] == code[1] && longueurBornee(xdebug, 62) == 62;
+    return xdebug[62] == code[0] && xdebug[63] == code[1] && ligneAuMoins<62>();
 }
 
 // Country code of the bovine, C1, as the line holds it: at most its 2
@@ -160,7 +161,7 @@ bool paysDuBovinEst(const char* code) {
 struct PaysDuBovin {
     char code[3];
     PaysDuBovin() {
-        const int presents = std::clamp(longueurBornee(xdebug, 64) - 62, 0, 2);
+        const int presents = ligneAuMoins<64>() ? 2 : std::clamp(longueurBornee(xdebug, 64) - 62, 0, 2);
         code[0] = xdebug[62];
         code[1] = xdebug[63];
         code[presents] = '\0';
@@ -207,11 +208,11 @@ void copierEntier(int debut, char (&cible)[taille]) {
 }  // namespace
 
 void getVseCorps() {
-    // The line's length up to the last column of the snapshot, measured once:
-    // each member takes its field's characters that the line holds, followed
-    // by a NUL. What lies past that NUL in a member is never read.
-    const int longueur = longueurBornee(xdebug, 138);
-    if (longueur == 138) {
+    // Each member takes its field's characters that the line holds, followed
+    // by a NUL; a line that reaches the last column of the snapshot holds
+    // them all, a shorter one is measured once. What lies past that NUL in a
+    // member is never read.
+    if (ligneAuMoins<138>()) {
         // A whole body: every width is known.
         copierEntier<12>(65, cp.NUME_NATI_BOV);
         copierEntier<2>(77, cp.CODE_RESULTAT);
@@ -226,6 +227,7 @@ void getVseCorps() {
         copierEntier<1>(138, cp.INDIC_CREA_INVA_ABATT);
         return;
     }
+    const int longueur = longueurBornee(xdebug, 138);
     auto copier = [longueur](int debut, int largeur, char* cible) {
         const int presents = std::clamp(longueur - (debut - 1), 0, largeur);
         std::memcpy(cible, xdebug + (debut - 1), static_cast<std::size_t>(presents));

@@ -11,17 +11,15 @@
 #include "checks/generiques.h"
 #include "checks/identifiants.h"
 #include "checks/octets.h"
+#include "records/ligne_courante.h"
 #include "records/records.h"
 
 namespace {
 
-// True when the line in xdebug holds at least n characters.
-bool ligneAuMoins(int n) { return longueurBornee(xdebug, n) == n; }
-
 // The returned record's type C1 (columns 63 to 66) is "ABAT": the four bytes
 // of xdebug there (within its 4096 bytes whatever the line) are compared
 // first, and the line is measured only when they match.
-bool retourSurAbat() { return std::memcmp(xdebug + 62, "ABAT", 4) == 0 && ligneAuMoins(66); }
+bool retourSurAbat() { return std::memcmp(xdebug + 62, "ABAT", 4) == 0 && ligneAuMoins<66>(); }
 
 // The countries read from the line: C5 (of C6) and C31 (of the bovine C32).
 struct Pays {
@@ -30,7 +28,7 @@ struct Pays {
 // C5 as erreColonnes(84, 85) cuts it, its two bytes taken one by one.
 Pays paysC5() {
     Pays p{};
-    const int longueur = longueurBornee(xdebug, 85);
+    const int longueur = ligneAuMoins<85>() ? 85 : longueurBornee(xdebug, 85);
     if (longueur >= 84) p.code[0] = xdebug[83];
     if (longueur >= 85) p.code[1] = xdebug[84];
     return p;
@@ -41,18 +39,31 @@ Pays paysC5() {
 // by the end of the line is none of them, so the line is measured only when
 // the two bytes of xdebug there name one.
 enum class PaysC31 { FR, CH_OU_UE, AUTRE };
+
+// appartient_UE, which depends on its argument alone, asked once per pair of
+// bytes and remembered.
+bool membreUE(const char (&code)[3]) {
+    static signed char connus[256][256] = {};  // 0 not asked yet, 1 member, -1 not
+    signed char& connu = connus[static_cast<unsigned char>(code[0])][static_cast<unsigned char>(code[1])];
+    if (connu == 0) connu = appartient_UE(code) ? 1 : -1;
+    return connu > 0;
+}
+
 PaysC31 paysC31() {
     const char code[3] = {xdebug[175], xdebug[176], '\0'};
     PaysC31 pays;
     if (code[0] == 'F' && code[1] == 'R') {
         pays = PaysC31::FR;
-    } else if ((code[0] == 'C' && code[1] == 'H') || appartient_UE(code)) {
+    } else if ((code[0] == 'C' && code[1] == 'H') || membreUE(code)) {
         pays = PaysC31::CH_OU_UE;
     } else {
         return PaysC31::AUTRE;
     }
-    return ligneAuMoins(177) ? pays : PaysC31::AUTRE;
+    return ligneAuMoins<177>() ? pays : PaysC31::AUTRE;
 }
+
+// Columns 176 and 177 of xdebug hold "FR", whatever the length of the line.
+bool octetsC31SontFR() { return xdebug[175] == 'F' && xdebug[176] == 'R'; }
 
 bool estAlphanumeriqueAscii(char c) { return estChiffre(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -79,6 +90,9 @@ int vErre_C8(const char*, char* champ, const void*, int) { return !champVide(cha
 int vErre_C10(const char*, char* champ, const void*, int) { return !champVide(champ); }
 
 int vErre_C5(const char*, char* champ, const void*, int) {
+    // Without a blank in its first two characters the value is judged by the
+    // list alone, whatever C1: the line is measured only for the others.
+    if (champ[0] != ' ' && (champ[0] == '\0' || champ[1] != ' ')) return fVerifValAut(depVide, champ, TP, LenTP);
     if (retourSurAbat()) {
         if (champ[0] == ' ' || (champ[0] != '\0' && champ[1] == ' ')) return 0;
     } else if (egalTexte(champ, "  ")) {
@@ -113,7 +127,9 @@ int vErre_C31(const char*, char* champ, const void*, int) {
 
 int vErre_C32_1(const char*, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    if (paysC31() != PaysC31::FR) return 1;
+    // Only "FR" in the line's columns 176 and 177 is FR: any other bytes
+    // there answer without measuring the line.
+    if (!octetsC31SontFR() || paysC31() != PaysC31::FR) return 1;
     return verifNumBovinFrOuImporte(champ);
 }
 
@@ -125,7 +141,9 @@ int vErre_C32_2(const char*, char* champ, const void*, int) {
 
 int vErre_C32_3(const char*, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    if (paysC31() != PaysC31::CH_OU_UE) return 1;
+    // "FR" there is FR, or no country when the line is shorter: never CH or
+    // a member state other than FR, whatever the line's length.
+    if (octetsC31SontFR() || paysC31() != PaysC31::CH_OU_UE) return 1;
     // The whole code is in the line: columns 176 and 177.
     const char code[3] = {xdebug[175], xdebug[176], '\0'};
     return fVerifNumEtranger(code, champ, nullptr, 0);
@@ -141,13 +159,18 @@ int vErre_C36_1(const char*, char* champ, const void*, int) {
 
 int vErre_C37_1(const char*, char* champ, const void*, int) {
     if (champVide(champ)) return 1;
-    if (std::strlen(champ) != 8) return 0;
-    // The code runs up to its last non-blank character: at least 6 of them,
-    // with no blank inside.
-    int fin = 8;
-    while (fin > 0 && champ[fin - 1] == ' ') --fin;
-    if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
-    if (commencePar(champ + 3, "IPG")) {
+    // Exactly 8 characters: the ninth is read once the first 8 are there.
+    std::uint64_t mot;
+    if (lireMot8(champ, mot) != 8 || champ[8] != '\0') return 0;
+    // The code runs up to its last non-blank character (there is one, the
+    // value not being blank): at least 6 of them, with no blank inside.
+    constexpr std::uint64_t HAUTS = 0x8080808080808080ull;
+    const std::uint64_t blancs = octetsEgaux(mot, ' ');
+    const std::uint64_t nonBlancs = ~blancs & HAUTS;
+    const int fin = (63 - __builtin_clzll(nonBlancs)) / 8 + 1;
+    const std::uint64_t code = fin == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * fin)) - 1;
+    if (fin < 6 || (blancs & code) != 0) return 0;
+    if (champ[3] == 'I' && champ[4] == 'P' && champ[5] == 'G') {
         // A departmental office: an entry of TDC, whole. Partner codes are
         // not offices.
         for (int i = 0; i < LenTDC; ++i) {
