@@ -161,10 +161,19 @@ int fDATECouI(char* champ, eCouI mode) {
     return mois == 2 && jour == 29 && (an != 0 ? (an & 3) == 0 : (siecle & 3) == 0);
 }
 
-int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens) {
+namespace {
+
+// fCoherenDCSupInf, inlined into the dated checks of this file.
+[[gnu::always_inline]] inline int ordreDesDates(const char* dependance, const char* champ, esupInf sens) {
     const std::uint64_t reference = cleLue(dependance, false);
     const std::uint64_t date = cleLue(champ, true);
     return sens == SUP ? reference <= date : reference >= date;
+}
+
+}  // namespace
+
+int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens) {
+    return ordreDesDates(dependance, champ, sens);
 }
 
 int fVTABP(const char* dependance, const char* param) { return cleLue(dependance, true) >= cleSeuil(param); }
@@ -213,17 +222,17 @@ int fDATEP6P7(const char*, char* champ, const void*, int) {
 }
 
 int fDatRecCohe(const char* dependance, char* champ, const void*, int) {
-    return estDateBlanche(champ) || fCoherenDCSupInf(dependance, champ, INF);
+    return estDateBlanche(champ) || ordreDesDates(dependance, champ, INF);
 }
 
 int fDatRecPost(const char* dependance, char* champ, const void*, int) {
-    return estDateBlanche(champ) || fCoherenDCSupInf(dependance, champ, SUP);
+    return estDateBlanche(champ) || ordreDesDates(dependance, champ, SUP);
 }
 
 int fDatRecPost_tr(const char* dependance, char* champ, const void*, int) {
     if (estDateBlanche(champ)) return 1;
     if (egalTexte(valCorpsVSE[C5].valeur, "J")) return 1;
-    return fCoherenDCSupInf(dependance, champ, SUP);
+    return ordreDesDates(dependance, champ, SUP);
 }
 
 int fDatRec_OC_Post(const char* dependance, char* champ, const void*, int) {
