@@ -32,28 +32,40 @@ std::uint64_t cleDuMot(std::uint64_t mot, bool blancsEnZeros) {
     return (jjmmaaaa << 32) | ((jjmm & 0xFFFF) << 16) | (jjmm >> 16);
 }
 
-std::uint64_t cleAAAAMMJJ(const char* date, bool blancsEnZeros) {
+namespace {
+
+// cleAAAAMMJJ, inlined into the checks of this file: every dated check reads
+// one or two keys.
+[[gnu::always_inline]] inline std::uint64_t cleLue(const char* date, bool blancsEnZeros) {
     std::uint64_t mot;
     lireMot8(date, mot);
     return cleDuMot(mot, blancsEnZeros);
 }
 
+}  // namespace
+
+std::uint64_t cleAAAAMMJJ(const char* date, bool blancsEnZeros) { return cleLue(date, blancsEnZeros); }
+
 namespace {
 
-// Key of a cut-off date. The cut-off tables hold constant strings, compared
-// with every dated record: their keys are computed once. Any other date is
-// read each time.
+// Keys of the cut-off dates. The cut-off tables hold constant strings,
+// compared with every dated record: their keys are computed once, before the
+// first record (the tables are constants, filled before any code runs). The
+// most asked come first. Any other date is read each time.
+struct Seuil {
+    const char* date;
+    std::uint64_t cle;
+};
+const Seuil kSeuils[] = {
+    {P5[0], cleAAAAMMJJ(P5[0], false)}, {P6[0], cleAAAAMMJJ(P6[0], false)},
+    {P8[0], cleAAAAMMJJ(P8[0], false)}, {P7[0], cleAAAAMMJJ(P7[0], false)},
+    {P18[0], cleAAAAMMJJ(P18[0], false)}, {P17[0], cleAAAAMMJJ(P17[0], false)},
+};
+const std::uint64_t& kCleP6 = kSeuils[1].cle;
+const std::uint64_t& kCleP7 = kSeuils[3].cle;
+
 std::uint64_t cleSeuil(const char* seuil) {
-    struct Seuil {
-        const char* date;
-        std::uint64_t cle;
-    };
-    static const Seuil seuils[] = {
-        {P5[0], cleAAAAMMJJ(P5[0], false)}, {P6[0], cleAAAAMMJJ(P6[0], false)},
-        {P7[0], cleAAAAMMJJ(P7[0], false)}, {P8[0], cleAAAAMMJJ(P8[0], false)},
-        {P17[0], cleAAAAMMJJ(P17[0], false)}, {P18[0], cleAAAAMMJJ(P18[0], false)},
-    };
-    for (const Seuil& s : seuils) {
+    for (const Seuil& s : kSeuils) {
         if (s.date == seuil) return s.cle;
     }
     return cleAAAAMMJJ(seuil, false);
@@ -62,15 +74,13 @@ std::uint64_t cleSeuil(const char* seuil) {
 // Value of the two digits at v[i], v[i + 1] (checked beforehand).
 int deuxChiffres(const char* v, int i) { return (v[i] - '0') * 10 + (v[i + 1] - '0'); }
 
-// True when the n characters of v from 0-based position debut are all blanks.
-// A value that ends before them does not have them.
-bool sontBlancs(const char* v, int debut, int n) {
-    if (longueurBornee(v, debut + n) < debut + n) return false;
-    for (int i = debut; i < debut + n; ++i) {
-        if (v[i] != ' ') return false;
-    }
-    return true;
-}
+// The month of a date, characters 3 and 4, is two blanks. A value that ends
+// before them does not have them: each byte is read only once the bytes
+// before it are known to be no NUL.
+bool moisBlanc(const char* v) { return v[0] != '\0' && v[1] != '\0' && v[2] == ' ' && v[3] == ' '; }
+
+// The day of a date, characters 1 and 2, is two blanks.
+bool jourBlanc(const char* v) { return v[0] == ' ' && v[1] == ' '; }
 
 // A blank date is exactly eight blanks. Once its first 8 bytes are known to
 // be blanks, its ninth byte exists (its NUL at the latest).
@@ -92,20 +102,20 @@ bool commenceParHuitBlancs(const char* champ) {
 // not a way of writing an unknown part and becomes a blank, so that the digit
 // test refuses it.
 void reecrireDateIncomplete(char* champ) {
-    const int longueur = longueurBornee(champ, LONGUEUR_DATE);
-    auto car = [&](int i) { return i < longueur ? champ[i] : '\0'; };
-    auto regleMois = [&] {
-        if (car(2) == '0' && car(3) == '0') champ[2] = ' ';
-    };
-    if (car(0) == ' ' && car(1) == ' ' && car(2) == ' ' && car(3) == ' ') {
-        std::memcpy(champ, "0000", 4);
-    } else if (car(0) == ' ' && car(1) == ' ') {
+    // Each byte is compared only once the bytes before it matched a
+    // non-NUL character, so nothing past a short value's NUL is read.
+    auto moisZero = [champ] { return champ[2] == '0' && champ[3] == '0'; };
+    if (jourBlanc(champ)) {
+        if (champ[2] == ' ' && champ[3] == ' ') {
+            std::memcpy(champ, "0000", 4);
+            return;
+        }
         std::memcpy(champ, "00", 2);
-        regleMois();
-    } else if (car(0) == '0' && car(1) == '0') {
+        if (moisZero()) champ[2] = ' ';
+    } else if (champ[0] == '0' && champ[1] == '0') {
         champ[0] = ' ';
-    } else {
-        regleMois();
+    } else if (champ[0] != '\0' && champ[1] != '\0' && moisZero()) {
+        champ[2] = ' ';
     }
 }
 
@@ -131,27 +141,42 @@ int fDATECouI(char* champ, eCouI mode) {
     // value, then each pair as tens * 10 + units in the pair's low byte.
     const std::uint64_t valeurs = mot - 0x3030303030303030ull;
     const std::uint64_t paires = (valeurs * 10 + (valeurs >> 8)) & 0x00FF00FF00FF00FFull;
-    int jour = static_cast<int>(paires & 0xFF);
-    int mois = static_cast<int>((paires >> 16) & 0xFF);
-    const int annee = static_cast<int>((paires >> 32) & 0xFF) * 100 + static_cast<int>(paires >> 48);
-    if (annee < 1900) return 0;
-    if (mode == COMPLETE) {
-        if (jour == 0) return 0;
-    } else {
+    unsigned jour = static_cast<unsigned>(paires & 0xFF);
+    unsigned mois = static_cast<unsigned>((paires >> 16) & 0xFF);
+    // The year as its century and its year in the century: before 1900 is a
+    // century before 19, and the leap rule reads on the two parts (100 is a
+    // multiple of 4; a century year is a leap year when its century is).
+    const unsigned siecle = static_cast<unsigned>((paires >> 32) & 0xFF);
+    const unsigned an = static_cast<unsigned>(paires >> 48);
+    if (siecle < 19) return 0;
+    if (mode == INCOMPLETE) {
         // Only a rewritten unknown part can still read 0 here.
         if (jour == 0) jour = 1;
         if (mois == 0) mois = 1;
     }
-    return DateCalc_check_date(annee, mois, jour);
+    if (jour == 0 || mois - 1 >= 12) return 0;
+    static constexpr unsigned char joursParMois[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (jour <= joursParMois[mois]) return 1;
+    // Past the common length: only 29 February of a leap year.
+    return mois == 2 && jour == 29 && (an != 0 ? (an & 3) == 0 : (siecle & 3) == 0);
 }
 
-int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens) {
-    const std::uint64_t reference = cleAAAAMMJJ(dependance, false);
-    const std::uint64_t date = cleAAAAMMJJ(champ, true);
+namespace {
+
+// fCoherenDCSupInf, inlined into the dated checks of this file.
+[[gnu::always_inline]] inline int ordreDesDates(const char* dependance, const char* champ, esupInf sens) {
+    const std::uint64_t reference = cleLue(dependance, false);
+    const std::uint64_t date = cleLue(champ, true);
     return sens == SUP ? reference <= date : reference >= date;
 }
 
-int fVTABP(const char* dependance, const char* param) { return cleAAAAMMJJ(dependance, true) >= cleSeuil(param); }
+}  // namespace
+
+int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens) {
+    return ordreDesDates(dependance, champ, sens);
+}
+
+int fVTABP(const char* dependance, const char* param) { return cleLue(dependance, true) >= cleSeuil(param); }
 
 int fDATEC(const char*, char* champ, const void*, int) { return fDATECouI(champ, COMPLETE); }
 
@@ -182,34 +207,32 @@ int fDatRecCorr_O_P18(const char* dependance, char* champ, const void*, int) {
 
 int fDATEP6(const char*, char* champ, const void*, int) {
     // From the cut-off on, neither the month nor the day may be unknown.
-    if (fVTABP(champ, P6[0])) {
-        if (sontBlancs(champ, 2, 2)) return 0;
-        if (sontBlancs(champ, 0, 2)) return 0;
-    }
+    if (cleLue(champ, true) >= kCleP6 && (moisBlanc(champ) || jourBlanc(champ))) return 0;
     return fDATECouI(champ, INCOMPLETE);
 }
 
 int fDATEP6P7(const char*, char* champ, const void*, int) {
-    const bool apresP6 = fVTABP(champ, P6[0]);
-    const bool apresP7 = fVTABP(champ, P7[0]);
+    const std::uint64_t cle = cleLue(champ, true);
+    const bool apresP6 = cle >= kCleP6;
+    const bool apresP7 = cle >= kCleP7;
     if (apresP6 && apresP7) return fDATECouI(champ, COMPLETE);
-    if (apresP6 && sontBlancs(champ, 2, 2)) return 0;
-    if (apresP7 && sontBlancs(champ, 0, 2)) return 0;
+    if (apresP6 && moisBlanc(champ)) return 0;
+    if (apresP7 && jourBlanc(champ)) return 0;
     return fDATECouI(champ, INCOMPLETE);
 }
 
 int fDatRecCohe(const char* dependance, char* champ, const void*, int) {
-    return estDateBlanche(champ) || fCoherenDCSupInf(dependance, champ, INF);
+    return estDateBlanche(champ) || ordreDesDates(dependance, champ, INF);
 }
 
 int fDatRecPost(const char* dependance, char* champ, const void*, int) {
-    return estDateBlanche(champ) || fCoherenDCSupInf(dependance, champ, SUP);
+    return estDateBlanche(champ) || ordreDesDates(dependance, champ, SUP);
 }
 
 int fDatRecPost_tr(const char* dependance, char* champ, const void*, int) {
     if (estDateBlanche(champ)) return 1;
     if (egalTexte(valCorpsVSE[C5].valeur, "J")) return 1;
-    return fCoherenDCSupInf(dependance, champ, SUP);
+    return ordreDesDates(dependance, champ, SUP);
 }
 
 int fDatRec_OC_Post(const char* dependance, char* champ, const void*, int) {
@@ -234,11 +257,16 @@ int fVerifValAutDate(const char* dependance, char* champ, const void* sverif, in
     return 0;
 }
 
+namespace {
+// Length of trenteBlancs, taken before the first record (the table is a
+// constant, filled before any code runs): no guard on each call.
+const int nbBlancs = static_cast<int>(std::strlen(trenteBlancs[0]));
+}  // namespace
+
 int fSimult(const char* dependance, char* champ, const void*, int) {
     // Empty: no characters, or only blanks, and no longer than trenteBlancs
     // (a longer value is never taken for its blanks). Read 8 bytes at a time:
     // the next word is read only once the previous one held 8 characters.
-    static const int nbBlancs = static_cast<int>(std::strlen(trenteBlancs[0]));
     auto estVide = [](const char* v) {
         // Most filled values start with a non-blank: decided on that byte.
         if (v[0] != ' ') return v[0] == '\0';

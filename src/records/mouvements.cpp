@@ -40,7 +40,9 @@ bool exempte(regimeMvt regime) { return regime == MVT_MOD && !fVTABP(valCorpsVSE
 }  // namespace
 
 int mvt_fC5(const char* actionE5, const char* cause) {
-    if (!codeParmi(cause, "FGST")) return 1;
+    // An empty cause has its NUL here, none of the four.
+    const char c = cause[0];
+    if (c != 'F' && c != 'G' && c != 'S' && c != 'T') return 1;
     return egalTexte(actionE5, "CRE");
 }
 

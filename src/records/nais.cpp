@@ -37,7 +37,9 @@ int numeroApparente(const char* dateNaissance, char* numero, const void* sverif,
 
 int nais_C2(const char* dependance, char* champ, const void* sverif, int lenSverif) {
     // The last four of the ten digits, characters 7 to 10, may not be "0000".
-    return fConform10(dependance, champ, sverif, lenSverif) && fVerifDiffZero(champ, 7, 10);
+    // Once fConform10 accepts it, the value is exactly ten digits and two
+    // blanks: those four characters are there, and are digits.
+    return fConform10(dependance, champ, sverif, lenSverif) && !commencePar(champ + 6, "0000");
 }
 
 int nais_C7(const char*, char* champ, const void*, int) {
