@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "emplacements.h"
 #include "outils.h"
 #include "checks/coherence.h"
 #include "checks/comparaisons.h"
@@ -30,6 +31,11 @@
 #include "reference/valautorise.h"
 
 namespace {
+
+using essai::Emplacement;
+using essai::kPlaces;
+using essai::montrer;
+using essai::Place;
 
 // ---------------------------------------------------------------------------
 // References: the previous straightforward code.
@@ -477,48 +483,6 @@ private:
     std::string alphabet_;
 };
 
-// A place where a check finds its value; the value is copied in with stale
-// bytes after its NUL and the place handed to the check.
-enum class Place { corps, fin, entete, queueDesSlots, exacte };
-constexpr Place kPlaces[] = {Place::corps, Place::fin, Place::entete, Place::queueDesSlots, Place::exacte};
-
-class Emplacement {
-public:
-    Emplacement(Place place, const std::string& v) : exacte_(v) {
-        const std::size_t taille = v.size() + 1;
-        char* slot = nullptr;
-        switch (place) {
-            case Place::corps: slot = valCorpsVSE[C7].valeur; break;
-            case Place::fin: slot = valFinVSE[F2].valeur; break;
-            case Place::entete: slot = valEnteteVSE[E9].valeur; break;
-            case Place::queueDesSlots: slot = valCorpsVSE[NB_CORPS - 1].valeur + (LONGUEUR_VSE + 1 - taille); break;
-            case Place::exacte: ptr_ = exacte_.get(); return;
-        }
-        if (place != Place::queueDesSlots) std::memset(slot, 'S', LONGUEUR_VSE + 1);
-        std::memcpy(slot, v.c_str(), taille);
-        ptr_ = slot;
-    }
-    char* get() const { return ptr_; }
-
-private:
-    essai::Valeur exacte_;
-    char* ptr_ = nullptr;
-};
-
-std::string montrer(const std::string& v) {
-    std::string s;
-    for (const char c : v) {
-        const auto o = static_cast<unsigned char>(c);
-        if (o < 32 || o > 126) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", o);
-            s += hex;
-        } else {
-            s += c;
-        }
-    }
-    return '"' + s + '"';
-}
 
 // Runs a one-value check and its reference on copies of v in every place and
 // compares both the answer and the bytes left in the value (a check may

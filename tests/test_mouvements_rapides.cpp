@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "emplacements.h"
 #include "outils.h"
 #include "checks/comparaisons.h"
 #include "checks/dates.h"
@@ -25,6 +26,11 @@
 #include "reference/valautorise.h"
 
 namespace {
+
+using essai::Emplacement;
+using essai::kPlaces;
+using essai::montrer;
+using essai::Place;
 
 // ---------------------------------------------------------------------------
 // References: the previous straightforward code.
@@ -188,47 +194,11 @@ private:
     std::string alphabet_;
 };
 
-enum class Place { corps, fin, entete, queueDesSlots, exacte };
-constexpr Place kPlaces[] = {Place::corps, Place::fin, Place::entete, Place::queueDesSlots, Place::exacte};
-
-// The value copied into a place, with stale bytes after its NUL.
-class Emplacement {
+// This file's values sit in C6 and F3, over '1' bytes.
+class EmplacementMvt : public essai::Emplacement {
 public:
-    Emplacement(Place place, const std::string& v) : exacte_(v) {
-        const std::size_t taille = v.size() + 1;
-        char* slot = nullptr;
-        switch (place) {
-            case Place::corps: slot = valCorpsVSE[C6].valeur; break;
-            case Place::fin: slot = valFinVSE[F3].valeur; break;
-            case Place::entete: slot = valEnteteVSE[E9].valeur; break;
-            case Place::queueDesSlots: slot = valCorpsVSE[NB_CORPS - 1].valeur + (LONGUEUR_VSE + 1 - taille); break;
-            case Place::exacte: ptr_ = exacte_.get(); return;
-        }
-        if (place != Place::queueDesSlots) std::memset(slot, '1', LONGUEUR_VSE + 1);
-        std::memcpy(slot, v.c_str(), taille);
-        ptr_ = slot;
-    }
-    char* get() const { return ptr_; }
-
-private:
-    essai::Valeur exacte_;
-    char* ptr_ = nullptr;
+    EmplacementMvt(Place place, const std::string& v) : Emplacement(place, v, '1', C6, F3) {}
 };
-
-std::string montrer(const std::string& v) {
-    std::string s;
-    for (const char c : v) {
-        const auto o = static_cast<unsigned char>(c);
-        if (o < 32 || o > 126) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", o);
-            s += hex;
-        } else {
-            s += c;
-        }
-    }
-    return '"' + s + '"';
-}
 
 // Dates to try: generated ones, any bytes, and every cut of the cut-off
 // dates and of their neighbours.
@@ -252,7 +222,7 @@ void comparer(const std::vector<std::string>& dates, Rapide rapide, Reference re
         std::string attendu = d;
         const int resultat = reference(attendu.data()) != 0;
         for (const Place place : kPlaces) {
-            Emplacement e(place, d);
+            EmplacementMvt e(place, d);
             ASSERT_EQ(rapide(e.get()) != 0, resultat) << montrer(d) << " place " << static_cast<int>(place);
             ASSERT_EQ(std::string(e.get()), std::string(attendu.c_str())) << montrer(d);
         }
@@ -278,7 +248,7 @@ TEST(MouvementsRapides, SeuilsConnusEtAutresSeuils) {
     for (int i = 0; i < 30; ++i) autresSeuils.push_back(g.date());
     for (const std::string& d : dates) {
         for (const Place place : kPlaces) {
-            Emplacement e(place, d);
+            EmplacementMvt e(place, d);
             for (const tValAutorise* p : {P5, P6, P7, P8, P17, P18}) {
                 ASSERT_EQ(fVTABP(e.get(), p[0]), ref::fVTABP(d.c_str(), p[0])) << montrer(d) << ' ' << p[0];
             }
@@ -316,7 +286,7 @@ TEST(MouvementsRapides, NumeroDuVeauSansQuatreZerosEnFin) {
     for (const std::string& v : numeros) {
         const int attendu = ref::nais_C2(nullptr, essai::Valeur(v).get(), TD, LenTD) != 0;
         for (const Place place : kPlaces) {
-            Emplacement e(place, v);
+            EmplacementMvt e(place, v);
             ASSERT_EQ(nais_C2(nullptr, e.get(), TD, LenTD) != 0, attendu) << montrer(v);
             ASSERT_EQ(nvmn_C2(nullptr, e.get(), TD, LenTD) != 0, attendu) << montrer(v);
             ASSERT_EQ(std::string(e.get()), v);
@@ -333,7 +303,7 @@ TEST(MouvementsRapides, CausesDeCreationSeulement) {
         for (const std::string action : {"CRE", "MOD", "CR", "CREE", "", "cre", "DEM"}) {
             const int attendu = ref::mvt_fC5(action.c_str(), cause.c_str()) != 0;
             for (const Place place : kPlaces) {
-                Emplacement e(place, cause);
+                EmplacementMvt e(place, cause);
                 const essai::Valeur a(action);
                 ASSERT_EQ(entr_fC5(a.get(), e.get(), nullptr, 0) != 0, attendu) << montrer(cause) << ' ' << action;
                 ASSERT_EQ(sort_fC5(a.get(), e.get(), nullptr, 0) != 0, attendu) << montrer(cause) << ' ' << action;

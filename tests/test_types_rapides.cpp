@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "emplacements.h"
 #include "outils.h"
 #include "checks/comparaisons.h"
 #include "checks/dispositifs.h"
@@ -26,6 +27,11 @@
 #include "reference/valautorise.h"
 
 namespace {
+
+using essai::Emplacement;
+using essai::kPlaces;
+using essai::montrer;
+using essai::Place;
 
 // ---------------------------------------------------------------------------
 // References: the previous straightforward code.
@@ -131,47 +137,6 @@ private:
     std::mt19937 alea_;
 };
 
-enum class Place { corps, fin, entete, queueDesSlots, exacte };
-constexpr Place kPlaces[] = {Place::corps, Place::fin, Place::entete, Place::queueDesSlots, Place::exacte};
-
-// A copy of a value in one place, stale bytes after its NUL in a slot.
-class Emplacement {
-public:
-    Emplacement(Place place, const std::string& v, char remplissage = 'S', int champ = C7) : exacte_(v) {
-        const std::size_t taille = v.size() + 1;
-        char* slot = nullptr;
-        switch (place) {
-            case Place::corps: slot = valCorpsVSE[champ].valeur; break;
-            case Place::fin: slot = valFinVSE[F2].valeur; break;
-            case Place::entete: slot = valEnteteVSE[E9].valeur; break;
-            case Place::queueDesSlots: slot = valCorpsVSE[NB_CORPS - 1].valeur + (LONGUEUR_VSE + 1 - taille); break;
-            case Place::exacte: ptr_ = exacte_.get(); return;
-        }
-        if (place != Place::queueDesSlots) std::memset(slot, remplissage, LONGUEUR_VSE + 1);
-        std::memcpy(slot, v.c_str(), taille);
-        ptr_ = slot;
-    }
-    char* get() const { return ptr_; }
-
-private:
-    essai::Valeur exacte_;
-    char* ptr_ = nullptr;
-};
-
-std::string montrer(const std::string& v) {
-    std::string s;
-    for (const char c : v) {
-        const auto o = static_cast<unsigned char>(c);
-        if (o < 32 || o > 126) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", o);
-            s += hex;
-        } else {
-            s += c;
-        }
-    }
-    return '"' + s + '"';
-}
 
 }  // namespace
 
