@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "emplacements.h"
+#include "equivalences.h"
 #include "outils.h"
 #include "checks/coherence.h"
 #include "checks/comparaisons.h"
@@ -72,46 +72,7 @@ int coherenSupInf(const char* dependance, const char* champ, esupInf sens) {
     return sens == SUP ? reference <= date : reference >= date;
 }
 
-int deuxChiffres(const char* v, int i) { return (v[i] - '0') * 10 + (v[i + 1] - '0'); }
-
-void reecrireDateIncomplete(char* champ) {
-    const int longueur = longueurBornee(champ, 8);
-    auto car = [&](int i) { return i < longueur ? champ[i] : '\0'; };
-    auto regleMois = [&] {
-        if (car(2) == '0' && car(3) == '0') champ[2] = ' ';
-    };
-    if (car(0) == ' ' && car(1) == ' ' && car(2) == ' ' && car(3) == ' ') {
-        std::memcpy(champ, "0000", 4);
-    } else if (car(0) == ' ' && car(1) == ' ') {
-        std::memcpy(champ, "00", 2);
-        regleMois();
-    } else if (car(0) == '0' && car(1) == '0') {
-        champ[0] = ' ';
-    } else {
-        regleMois();
-    }
-}
-
-int dateCouI(char* champ, eCouI mode) {
-    if (mode == INCOMPLETE) reecrireDateIncomplete(champ);
-    for (int i = 0; i < 8; ++i) {
-        if (!estChiffre(champ[i])) return 0;
-    }
-    int jour = deuxChiffres(champ, 0);
-    int mois = deuxChiffres(champ, 2);
-    const int annee = deuxChiffres(champ, 4) * 100 + deuxChiffres(champ, 6);
-    if (annee < 1900) return 0;
-    if (mode == COMPLETE) {
-        if (jour == 0) return 0;
-    } else {
-        if (jour == 0) jour = 1;
-        if (mois == 0) mois = 1;
-    }
-    static constexpr int joursParMois[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (mois < 1 || mois > 12 || jour < 1) return 0;
-    const bool bissextile = (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
-    return jour <= joursParMois[mois - 1] + (mois == 2 && bissextile);
-}
+using essai::ancien::dateCouI;
 
 bool estDateBlanche(const char* champ) { return std::strcmp(champ, "        ") == 0; }
 
@@ -437,23 +398,9 @@ int vdiffVD(const char* dependance, const char* champ) {
 // ---------------------------------------------------------------------------
 // Generated values.
 
-class Generateur {
+class Generateur : public essai::Tirage {
 public:
-    explicit Generateur(unsigned graine) : alea_(graine) {
-        alphabet_ = " 0123456789 0123456789ABCZaz*-/:@\x7f";
-        alphabet_ += static_cast<char>(0x80);
-        alphabet_ += static_cast<char>(0xE9);
-        alphabet_ += static_cast<char>(0xFF);
-    }
-
-    unsigned entier(unsigned n) { return static_cast<unsigned>(alea_() % n); }
-
-    // Any bytes of the alphabet, 0 to maxLongueur of them.
-    std::string quelconque(unsigned maxLongueur) {
-        std::string v(entier(maxLongueur + 1), ' ');
-        for (char& c : v) c = alphabet_[entier(static_cast<unsigned>(alphabet_.size()))];
-        return v;
-    }
+    explicit Generateur(unsigned graine) : Tirage(graine, alphabet()) {}
 
     // A DDMMYYYY date, valid or not: any day 00-39 and month 00-19, years
     // around the edges (1899, 1900, leap and century years, 9999), blanked
@@ -469,7 +416,7 @@ public:
         switch (entier(10)) {
             case 0: v.replace(0, 2, "  "); break;
             case 1: v.replace(0, 4, "    "); break;
-            case 2: v[entier(8)] = alphabet_[entier(static_cast<unsigned>(alphabet_.size()))]; break;
+            case 2: v[entier(8)] = auHasard(); break;
             case 3: v.resize(entier(8)); break;
             case 4: v += quelconque(2); break;
             case 5: v = "        "; break;
@@ -479,10 +426,14 @@ public:
     }
 
 private:
-    std::mt19937 alea_;
-    std::string alphabet_;
+    static std::string alphabet() {
+        std::string a = " 0123456789 0123456789ABCZaz*-/:@\x7f";
+        a += static_cast<char>(0x80);
+        a += static_cast<char>(0xE9);
+        a += static_cast<char>(0xFF);
+        return a;
+    }
 };
-
 
 // Runs a one-value check and its reference on copies of v in every place and
 // compares both the answer and the bytes left in the value (a check may

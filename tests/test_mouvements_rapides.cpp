@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "emplacements.h"
+#include "equivalences.h"
 #include "outils.h"
 #include "checks/comparaisons.h"
 #include "checks/dates.h"
@@ -63,50 +63,7 @@ bool sontBlancs(const char* v, int debut, int n) {
     return true;
 }
 
-void reecrireDateIncomplete(char* champ) {
-    const int longueur = longueurBornee(champ, 8);
-    auto car = [&](int i) { return i < longueur ? champ[i] : '\0'; };
-    auto regleMois = [&] {
-        if (car(2) == '0' && car(3) == '0') champ[2] = ' ';
-    };
-    if (car(0) == ' ' && car(1) == ' ' && car(2) == ' ' && car(3) == ' ') {
-        std::memcpy(champ, "0000", 4);
-    } else if (car(0) == ' ' && car(1) == ' ') {
-        std::memcpy(champ, "00", 2);
-        regleMois();
-    } else if (car(0) == '0' && car(1) == '0') {
-        champ[0] = ' ';
-    } else {
-        regleMois();
-    }
-}
-
-bool bissextile(int a) { return (a % 4 == 0 && a % 100 != 0) || a % 400 == 0; }
-
-int dateCouI(char* champ, eCouI mode) {
-    if (mode == INCOMPLETE) reecrireDateIncomplete(champ);
-    for (int i = 0; i < 8; ++i) {
-        if (champ[i] < '0' || champ[i] > '9') return 0;
-    }
-    // Only the first eight characters are read: what follows them is not looked at.
-    auto nombre = [champ](int i, int n) {
-        int x = 0;
-        for (int k = i; k < i + n; ++k) x = x * 10 + (champ[k] - '0');
-        return x;
-    };
-    int jour = nombre(0, 2), mois = nombre(2, 2);
-    const int annee = nombre(4, 4);
-    if (annee < 1900) return 0;
-    if (mode == COMPLETE) {
-        if (jour == 0) return 0;
-    } else {
-        if (jour == 0) jour = 1;
-        if (mois == 0) mois = 1;
-    }
-    static const int jours[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (mois < 1 || mois > 12 || jour < 1) return 0;
-    return jour <= jours[mois - 1] + (mois == 2 && bissextile(annee));
-}
+using essai::ancien::dateCouI;
 
 int fDATEP6(char* champ) {
     if (fVTABP(champ, P6[0])) {
@@ -147,22 +104,9 @@ int mvt_fC5(const char* actionE5, const char* cause) {
 // ---------------------------------------------------------------------------
 // Generated values.
 
-class Generateur {
+class Generateur : public essai::Tirage {
 public:
-    explicit Generateur(unsigned graine) : alea_(graine) {
-        alphabet_ = " 0123456789 0123456789 00AZaz*/\x7f";
-        alphabet_ += static_cast<char>(0x80);
-        alphabet_ += static_cast<char>(0xE9);
-        alphabet_ += static_cast<char>(0xFF);
-    }
-
-    unsigned entier(unsigned n) { return static_cast<unsigned>(alea_() % n); }
-
-    std::string quelconque(unsigned maxLongueur) {
-        std::string v(entier(maxLongueur + 1), ' ');
-        for (char& c : v) c = alphabet_[entier(static_cast<unsigned>(alphabet_.size()))];
-        return v;
-    }
+    explicit Generateur(unsigned graine) : Tirage(graine, alphabet()) {}
 
     // A DDMMYYYY date around the cut-offs (1999, 2007, 2011), valid or not,
     // with a blank or "00" day or month, a changed byte, a cut or a tail.
@@ -180,7 +124,7 @@ public:
             case 2: v.replace(2, 2, "  "); break;
             case 3: v.replace(0, 2, "00"); break;
             case 4: v.replace(2, 2, "00"); break;
-            case 5: v[entier(8)] = alphabet_[entier(static_cast<unsigned>(alphabet_.size()))]; break;
+            case 5: v[entier(8)] = auHasard(); break;
             case 6: v.resize(entier(8)); break;
             case 7: v += quelconque(2); break;
             case 8: v = std::string(entier(9), ' '); break;
@@ -190,8 +134,13 @@ public:
     }
 
 private:
-    std::mt19937 alea_;
-    std::string alphabet_;
+    static std::string alphabet() {
+        std::string a = " 0123456789 0123456789 00AZaz*/\x7f";
+        a += static_cast<char>(0x80);
+        a += static_cast<char>(0xE9);
+        a += static_cast<char>(0xFF);
+        return a;
+    }
 };
 
 // This file's values sit in C6 and F3, over '1' bytes.

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "emplacements.h"
+#include "equivalences.h"
 #include "outils.h"
 #include "checks/comparaisons.h"
 #include "checks/dispositifs.h"
@@ -136,7 +136,6 @@ public:
 private:
     std::mt19937 alea_;
 };
-
 
 }  // namespace
 

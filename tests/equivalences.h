@@ -1,0 +1,137 @@
+// Shared pieces of the tests that hold a fast check equal to its plain
+// version: the places where a check may find its value (a body, trailer or
+// header slot whose bytes past the value's NUL are stale, the very end of the
+// body slots, where fewer than 8 bytes follow the value, and a buffer of
+// exactly the value's size), the display of a value, and draws of values over
+// an alphabet.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <utility>
+
+#include "checks/dates.h"
+#include "checks/octets.h"
+#include "model/modele.h"
+#include "outils.h"
+
+namespace essai {
+
+enum class Place { corps, fin, entete, queueDesSlots, exacte };
+inline constexpr Place kPlaces[] = {Place::corps, Place::fin, Place::entete, Place::queueDesSlots, Place::exacte};
+
+// A copy of v in one place; in a slot, the bytes after its NUL are
+// `remplissage`. The body and trailer slots used are `corps` and `fin`.
+class Emplacement {
+public:
+    Emplacement(Place place, const std::string& v, char remplissage = 'S', int corps = C7, int fin = F2)
+        : exacte_(v) {
+        const std::size_t taille = v.size() + 1;
+        char* slot = nullptr;
+        switch (place) {
+            case Place::corps: slot = valCorpsVSE[corps].valeur; break;
+            case Place::fin: slot = valFinVSE[fin].valeur; break;
+            case Place::entete: slot = valEnteteVSE[E9].valeur; break;
+            case Place::queueDesSlots: slot = valCorpsVSE[NB_CORPS - 1].valeur + (LONGUEUR_VSE + 1 - taille); break;
+            case Place::exacte: ptr_ = exacte_.get(); return;
+        }
+        if (place != Place::queueDesSlots) std::memset(slot, remplissage, LONGUEUR_VSE + 1);
+        std::memcpy(slot, v.c_str(), taille);
+        ptr_ = slot;
+    }
+    char* get() const { return ptr_; }
+
+private:
+    Valeur exacte_;
+    char* ptr_ = nullptr;
+};
+
+// v quoted, its bytes outside 32..126 written \xHH.
+inline std::string montrer(const std::string& v) {
+    std::string s;
+    for (const char c : v) {
+        const auto o = static_cast<unsigned char>(c);
+        if (o < 32 || o > 126) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", o);
+            s += hex;
+        } else {
+            s += c;
+        }
+    }
+    return '"' + s + '"';
+}
+
+// Draws over an alphabet: numbers below n, and strings of its bytes.
+class Tirage {
+public:
+    Tirage(unsigned graine, std::string alphabet) : alea_(graine), alphabet_(std::move(alphabet)) {}
+
+    unsigned entier(unsigned n) { return static_cast<unsigned>(alea_() % n); }
+
+    // Any bytes of the alphabet, 0 to maxLongueur of them.
+    std::string quelconque(unsigned maxLongueur) {
+        std::string v(entier(maxLongueur + 1), ' ');
+        for (char& c : v) c = alphabet_[entier(static_cast<unsigned>(alphabet_.size()))];
+        return v;
+    }
+
+protected:
+    char auHasard() { return alphabet_[entier(static_cast<unsigned>(alphabet_.size()))]; }
+
+private:
+    std::mt19937 alea_;
+    std::string alphabet_;
+};
+
+// The date validation as it was before it read dates as words, kept as the
+// reference of the tests that hold the new one equal to it.
+namespace ancien {
+
+inline int deuxChiffres(const char* v, int i) { return (v[i] - '0') * 10 + (v[i + 1] - '0'); }
+
+inline void reecrireDateIncomplete(char* champ) {
+    const int longueur = longueurBornee(champ, 8);
+    auto car = [&](int i) { return i < longueur ? champ[i] : '\0'; };
+    auto regleMois = [&] {
+        if (car(2) == '0' && car(3) == '0') champ[2] = ' ';
+    };
+    if (car(0) == ' ' && car(1) == ' ' && car(2) == ' ' && car(3) == ' ') {
+        std::memcpy(champ, "0000", 4);
+    } else if (car(0) == ' ' && car(1) == ' ') {
+        std::memcpy(champ, "00", 2);
+        regleMois();
+    } else if (car(0) == '0' && car(1) == '0') {
+        champ[0] = ' ';
+    } else {
+        regleMois();
+    }
+}
+
+inline int dateCouI(char* champ, eCouI mode) {
+    if (mode == INCOMPLETE) reecrireDateIncomplete(champ);
+    for (int i = 0; i < 8; ++i) {
+        if (!estChiffre(champ[i])) return 0;
+    }
+    int jour = deuxChiffres(champ, 0);
+    int mois = deuxChiffres(champ, 2);
+    const int annee = deuxChiffres(champ, 4) * 100 + deuxChiffres(champ, 6);
+    if (annee < 1900) return 0;
+    if (mode == COMPLETE) {
+        if (jour == 0) return 0;
+    } else {
+        if (jour == 0) jour = 1;
+        if (mois == 0) mois = 1;
+    }
+    static constexpr int joursParMois[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (mois < 1 || mois > 12 || jour < 1) return 0;
+    const bool bissextile = (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
+    return jour <= joursParMois[mois - 1] + (mois == 2 && bissextile);
+}
+
+}  // namespace ancien
+
+}  // namespace essai
