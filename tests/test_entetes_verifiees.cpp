@@ -6,6 +6,7 @@
 // other record gives it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <string>
@@ -160,4 +161,47 @@ TEST(EntetesVerifiees, ColonnesNonControlees) {
     }
     v.e9 = "00000001";
     EXPECT_EQ(codes(m.traiter(v.texte(), 10)), std::vector<int>{});
+}
+
+// The answer of the emitter and establishment rule is kept from record to
+// record: for emitters of every kind (national, regional with its pairs, an
+// establishment sending its own records) and establishments that change,
+// repeat, hold a NUL or end the line early, each record gets the errors an
+// engine that has seen no other record gives it, and a new file forgets the
+// previous emitter's answers.
+TEST(EntetesVerifiees, CoherenceEmetteurEtablissement) {
+    const std::vector<std::string> emetteurs = {"013ARS  ", "001IPG  ", "NORM01  ", "004IPG  ", "013ARS"};
+    const std::vector<std::string> etablissements = {"004IPG  ", "005IPG  ", "013IPG  ", "999IPG  ", "013ARS  ",
+                                                     "001IPG  ", "004IPG",   "        "};
+    std::mt19937 alea(7);
+    int refus135 = 0;
+    int sans135 = 0;
+    for (int passe = 0; passe < 3; ++passe) {
+        for (const std::string& emetteur : emetteurs) {
+            Vse f = fich(10000);
+            f.e3 = emetteur;
+            const std::string fichier = f.texte();
+            Moteur suivi(fichier);
+            for (int i = 0; i < 200; ++i) {
+                Vse v = entrValide();
+                v.e3 = emetteur;
+                v.e8 = unDe(alea, etablissements);
+                std::string t = v.texte();
+                const int sorte = std::uniform_int_distribution<int>(0, 19)(alea);
+                if (sorte == 0) t[26 + std::uniform_int_distribution<size_t>(0, 7)(alea)] = '\0';
+                if (sorte == 1) t.resize(26 + std::uniform_int_distribution<size_t>(0, 8)(alea));
+                const std::vector<int> attendus = codes(Moteur(fichier).traiter(t, 2));
+                ASSERT_EQ(codes(suivi.traiter(t, 2 + i)), attendus)
+                    << "emetteur [" << emetteur << "], enregistrement " << i << ": [" << t << "]";
+                if (std::find(attendus.begin(), attendus.end(), 135) != attendus.end()) {
+                    ++refus135;
+                } else {
+                    ++sans135;
+                }
+            }
+        }
+    }
+    // Both answers of the rule are drawn.
+    EXPECT_GT(refus135, 300);
+    EXPECT_GT(sans135, 300);
 }

@@ -57,6 +57,15 @@ struct sMoteur {
         bool pfoc01 = false;            // emitter "PFOC01  "
         bool abattoirs = false;         // emitter beginning with "OFFICE" or "ONICAB"
     } partenaires;
+    // The last answer of the emitter and establishment rule (error 135): it
+    // depends only on the file's emitter, fixed at the FICH record, and on
+    // the establishment E8, whose first 9 bytes (the value and its NUL) are
+    // kept here.
+    struct CoherenceEmetteur {
+        bool valide = false;
+        char etablissement[9] = {};
+        bool admise = false;
+    } coherence;
     char sauvCodeVSE[5] = {};   // E6 of the previous record
     char sauvTypeVSE[4] = {};   // E5 of the previous record
     int sauvCodeVSEerr = 0;     // error count of the previous record

@@ -27,28 +27,19 @@ constexpr bool vaut(const char* valeur, const char (&litteral)[N]) {
     return true;
 }
 
-// fCoherenCCE on the emitter of the file and the establishment of a record.
-// Its answer depends on nothing else, and for a regional emitter it scans
-// the table of pairs: the last answer is kept with the two values it was
-// given, which seldom change within a file.
-int coherenceEmetteur(const char* emetteur, const char* etablissement) {
-    constexpr int LARGEUR = 8;  // both are 8-column fields
-    static char dernierEmetteur[LARGEUR + 1];
-    static char dernierEtablissement[LARGEUR + 1];
-    static int derniereReponse = -1;
-    const bool memorisable =
-        longueurBornee(emetteur, LARGEUR + 1) <= LARGEUR && longueurBornee(etablissement, LARGEUR + 1) <= LARGEUR;
-    if (memorisable && derniereReponse >= 0 && egal(emetteur, dernierEmetteur) &&
-        egal(etablissement, dernierEtablissement)) {
-        return derniereReponse;
-    }
-    const int reponse = fCoherenCCE(emetteur, etablissement);
-    if (memorisable) {
-        copierDebut(emetteur, LARGEUR, dernierEmetteur);
-        copierDebut(etablissement, LARGEUR, dernierEtablissement);
-        derniereReponse = reponse;
-    }
-    return reponse;
+// fCoherenCCE on the emitter of the file and the establishment E8 of a
+// record. For a regional emitter it scans the table of pairs; the answer
+// depends on nothing else, so the last one is kept with the establishment it
+// was given (which seldom changes within a file). The slot holds at least 9
+// readable bytes; a value of at most 8 characters is known by them.
+bool emetteurCoherent(sMoteur& m, const char* etablissement) {
+    sMoteur::CoherenceEmetteur& c = m.coherence;
+    if (c.valide && std::memcmp(c.etablissement, etablissement, sizeof c.etablissement) == 0) return c.admise;
+    const bool admise = fCoherenCCE(m.sauvEmetteur, etablissement) != 0;
+    c.valide = std::memchr(etablissement, '\0', sizeof c.etablissement) != nullptr;
+    std::memcpy(c.etablissement, etablissement, sizeof c.etablissement);
+    c.admise = admise;
+    return admise;
 }
 
 // The first N bytes of a value (N at most 8) as one number: a value equals a
@@ -261,6 +252,7 @@ sVerdict premierEnregistrement(sMoteur& m, const char* tampon, int longueur, int
     m.partenaires.norm02 = vaut(m.sauvEmetteur, "NORM02  ");
     m.partenaires.pfoc01 = vaut(m.sauvEmetteur, "PFOC01  ");
     m.partenaires.abattoirs = commencePar(m.sauvEmetteur, "OFFICE") || commencePar(m.sauvEmetteur, "ONICAB");
+    m.coherence.valide = false;
     if (dependanceVSE() == 1) {
         copierDebut(typeVSE, 4, m.sauvCodeVSE);
         copierDebut(valEnteteVSE[E5].valeur, 3, m.sauvTypeVSE);
@@ -343,7 +335,7 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
 
     // Partner rules, on the emitter and receiver of the FICH record.
     if constexpr (vaut(VARIANTE, "TELVAROS  ")) {
-        if (coherenceEmetteur(emetteur, valEnteteVSE[E8].valeur) == 0) ajouter(erreur::EMETTEUR_ETABLISSEMENT);
+        if (!emetteurCoherent(m, valEnteteVSE[E8].valeur)) ajouter(erreur::EMETTEUR_ETABLISSEMENT);
     }
     const bool demandeInfo = type == motDe("INFO") && act == motDe("DEM");
     if (demandeInfo) {

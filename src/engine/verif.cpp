@@ -43,6 +43,7 @@ int signalerDefautLigne(int& drapeau, int valeurDrapeau, int visu, const char* t
 
 // Record-level faults first, in this order.
 int signalerDefautsLigne(sMoteur& m, int visu, int n) {
+    if ((m.codCaract | m.codLong) == 0) return n;  // the usual line
     n = signalerDefautLigne(m.codCaract, 1, visu, "VSE  cars non autorisés \n", erreur::CARACTERES, m.codeErreur, n);
     n = signalerDefautLigne(m.codLong, 1, visu, "VSE trop long \n", erreur::TROP_LONG, m.codeErreur, n);
     return signalerDefautLigne(m.codLong, 2, visu, "VSE trop court \n", erreur::TROP_COURT, m.codeErreur, n);
