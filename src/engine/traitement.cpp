@@ -415,9 +415,12 @@ sVerdict traitement(sMoteur& m, char* tampon, int longueur, int visu, int nombre
         v.appariementDu = !(egal(typeVSE, partenaire) && vaut(action, "CRE") && egal(lien, m.sauvLienVSE));
     }
 
+    // The type and action of this record, as the next one sees them: slots
+    // of at least 5 bytes whose value (4 and 3 wide) ends within them.
     m.sauvCodeVSEerr = m.nbErreur;
-    copierDebut(typeVSE, 4, m.sauvCodeVSE);
-    copierDebut(action, 3, m.sauvTypeVSE);
+    static_assert(sizeof m.sauvCodeVSE == 5 && sizeof m.sauvTypeVSE == 4);
+    std::memcpy(m.sauvCodeVSE, typeVSE, sizeof m.sauvCodeVSE);
+    std::memcpy(m.sauvTypeVSE, action, sizeof m.sauvTypeVSE);
     if (dependanceVSE() == 1 && m.nbErreur == 0 && act == motDe("CRE") &&
         (type == motDe("EXP1") || type == motDe("EGET"))) {
         copierDebut(lien, 12, m.sauvLienVSE);

@@ -310,7 +310,7 @@ int TableCompilee::verifier(sMoteur& m, int nbErreurPassee, valeurVSE* valChamps
     return parcourir(plans_[plan(valE5)], m, nbErreurPassee, valChampsVSE, observateur);
 }
 
-int TableCompilee::signalerDefauts(sMoteur& m, int n) { return signalerDefautsLigne(m, noVisu, n); }
+int TableCompilee::signalerDefautsPresents(sMoteur& m, int n) { return signalerDefautsLigne(m, noVisu, n); }
 
 int TableCompilee::verifierRegles(int* codes, valeurVSE* valChampsVSE, const char* valE5) const {
     SansTrace observateur;

@@ -77,7 +77,9 @@ public:
     // errors 106 to 108 appended from n on; and the rules alone, whose error
     // numbers are written to codes from its start (at most 10); each returns
     // the new count.
-    static int signalerDefauts(sMoteur& m, int n);
+    static int signalerDefauts(sMoteur& m, int n) {
+        return (m.codCaract | m.codLong) == 0 ? n : signalerDefautsPresents(m, n);  // most lines have none
+    }
     int verifierRegles(int* codes, valeurVSE* valChampsVSE, const char* valE5) const;
 
     // A step of a plan. In the plans of a run without a trace, every step
@@ -105,6 +107,8 @@ public:
     };
 
 private:
+    static int signalerDefautsPresents(sMoteur& m, int n);
+
     struct Coupe {
         int debut;  // 0-based
         int largeur;
