@@ -27,21 +27,6 @@ constexpr bool vaut(const char* valeur, const char (&litteral)[N]) {
     return true;
 }
 
-// fCoherenCCE on the emitter of the file and the establishment E8 of a
-// record. For a regional emitter it scans the table of pairs; the answer
-// depends on nothing else, so the last one is kept with the establishment it
-// was given (which seldom changes within a file). The slot holds at least 9
-// readable bytes; a value of at most 8 characters is known by them.
-bool emetteurCoherent(sMoteur& m, const char* etablissement) {
-    sMoteur::CoherenceEmetteur& c = m.coherence;
-    if (c.valide && std::memcmp(c.etablissement, etablissement, sizeof c.etablissement) == 0) return c.admise;
-    const bool admise = fCoherenCCE(m.sauvEmetteur, etablissement) != 0;
-    c.valide = std::memchr(etablissement, '\0', sizeof c.etablissement) != nullptr;
-    std::memcpy(c.etablissement, etablissement, sizeof c.etablissement);
-    c.admise = admise;
-    return admise;
-}
-
 // The first N bytes of a value (N at most 8) as one number: a value equals a
 // literal of N - 1 characters exactly when the numbers of their first N
 // bytes are equal, the literal's NUL included. The value must have N
@@ -63,6 +48,24 @@ std::uint64_t motDe(const char* valeur) {
 // Record types (4 characters) and actions (3) as numbers of 5 and 4 bytes.
 std::uint64_t typeDe(const char* valeur) { return motDe<5>(valeur); }
 std::uint64_t actionDe(const char* valeur) { return motDe<4>(valeur); }
+
+// fCoherenCCE on the emitter of the file and the establishment E8 of a
+// record. For a regional emitter it scans the table of pairs; the answer
+// depends on nothing else, so the last one is kept with the establishment it
+// was given (which seldom changes within a file). The slot holds at least 9
+// readable bytes; a value of at most 8 characters is known by them.
+bool emetteurCoherent(sMoteur& m, const char* etablissement) {
+    sMoteur::CoherenceEmetteur& c = m.coherence;
+    static_assert(sizeof c.etablissement == 9);
+    if (c.valide && motDe<8>(c.etablissement) == motDe<8>(etablissement) && c.etablissement[8] == etablissement[8]) {
+        return c.admise;
+    }
+    const bool admise = fCoherenCCE(m.sauvEmetteur, etablissement) != 0;
+    c.valide = std::memchr(etablissement, '\0', sizeof c.etablissement) != nullptr;
+    std::memcpy(c.etablissement, etablissement, sizeof c.etablissement);
+    c.admise = admise;
+    return admise;
+}
 
 // Partners whose records are admitted towards the central receiver.
 bool estPartenaireNational(const char* emetteur) {
