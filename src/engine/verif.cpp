@@ -134,6 +134,7 @@ TableCompilee::TableCompilee(const sCorps* tCorps, int lCorps) : regles_(tCorps)
     for (int r = 0; r < lCorps; ++r) {
         if (tCorps[r].fin == 0) continue;
         coupes_.push_back({tCorps[r].debut - 1, tCorps[r].fin - tCorps[r].debut + 1});
+        if (coupes_.back().largeur > 16) coupesLongues_.push_back(static_cast<int>(coupes_.size()) - 1);
         coupesDansLeVSE_ = coupesDansLeVSE_ && tCorps[r].debut >= 1 && tCorps[r].fin <= LONGUEUR_VSE;
     }
     compiler(false, plans_);
@@ -188,8 +189,13 @@ int TableCompilee::couper(const char* vue, int longueur, valeurVSE* tValVSE) con
         // the NUL that ends the value.
         for (const Coupe& c : coupes_) {
             char* const valeur = (slot++)->valeur;
+            std::memcpy(valeur, vue + c.debut, 16);  // most fields: one move
+            valeur[c.largeur] = '\0';
+        }
+        for (const int k : coupesLongues_) {
+            const Coupe& c = coupes_[static_cast<std::size_t>(k)];
+            char* const valeur = tValVSE[k].valeur;
             const char* const champ = vue + c.debut;
-            std::memcpy(valeur, champ, 16);  // most fields: one move
             for (int fait = 16; fait < c.largeur; fait += 16) std::memcpy(valeur + fait, champ + fait, 16);
             valeur[c.largeur] = '\0';
         }

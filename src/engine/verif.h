@@ -134,6 +134,9 @@ private:
     const sCorps* regles_;
     int nombre_;
     std::vector<Coupe> coupes_;
+    // Fields wider than 16 columns, by their index in coupes_: a whole
+    // record moves the first 16 bytes of every field, then the rest of these.
+    std::vector<int> coupesLongues_;
     bool coupesDansLeVSE_ = true;  // every field lies within the 256 columns
     std::vector<Etape> plans_[7];
     // Compiled at the first traced walk: a run without a trace never needs them.
