@@ -105,9 +105,16 @@ private:
     std::optional<TableCompilee> corps_[ERR_AIGUILLAGE];  // by switch-table index
 };
 
-Tables& tables() {
+// The compiled tables, built at the first record of the first run; the
+// record loop asks for them through a pointer set once.
+[[gnu::noinline]] Tables* construireTables() {
     static Tables compilees;
-    return compilees;
+    return &compilees;
+}
+Tables* tablesCompilees = nullptr;
+inline Tables& tables() {
+    if (tablesCompilees == nullptr) [[unlikely]] tablesCompilees = construireTables();
+    return *tablesCompilees;
 }
 
 // Cutting and checking go through the compiled tables; the -d trace ends
