@@ -161,7 +161,13 @@ public:
         }
         ecrireParMorceaux(octets, n);
     }
-    void ecrire(char c) { ecrire(&c, 1); }
+    void ecrire(char c) {
+        if (plein_ < sizeof tampon_ && ouvert_ && !erreur_) {
+            tampon_[plein_++] = c;
+            return;
+        }
+        ecrireParMorceaux(&c, 1);
+    }
     // Writes over the first n bytes of the file (the placeholder line).
     void reecrireDebut(const char* octets, size_t n);
     // Flushes, optionally syncs to disk, and closes. False when anything

@@ -19,7 +19,7 @@ void initFichier(sExecution& ctx);
 
 // Writes the line end of the input's format: CR LF (DOS), CR (MAC), else LF.
 // Written before every record of the outputs, it is inlined.
-inline void faireFinDeLigne(FichierSortie& fp, int formatDeFichier) {
+[[gnu::always_inline]] inline void faireFinDeLigne(FichierSortie& fp, int formatDeFichier) {
     switch (formatDeFichier) {
     case TELVAROS_DOS:
         fp.ecrire("\r\n", 2);
