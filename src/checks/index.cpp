@@ -3,6 +3,9 @@
 
 #include <cstring>
 
+#include "checks/comparaisons.h"
+#include "checks/generiques.h"
+
 namespace {
 
 constexpr std::uint64_t PREMIER_FNV = 0x100000001B3ull;
@@ -113,3 +116,15 @@ RepertoireIndex::RepertoireIndex(std::span<const char* const> codesEnPlus) {
     }
 }
 
+bool listeIndexee(pfVerif_t verif, AvantLaListe& avant) {
+    if (verif == fVerifValAut) {
+        avant = AvantLaListe::rien;
+    } else if (verif == fVDIFFNULLVTAB) {
+        avant = AvantLaListe::inconnuOuRetenu;
+    } else if (verif == fVTABDIFFFR) {
+        avant = AvantLaListe::saufFR;
+    } else {
+        return false;
+    }
+    return true;
+}

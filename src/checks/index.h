@@ -13,6 +13,7 @@
 #include <span>
 #include <vector>
 
+#include "model/modele.h"
 #include "reference/valautorise.h"
 
 // Fibonacci hashing: 2^64 divided by the golden ratio (odd).
@@ -153,3 +154,31 @@ private:
     std::vector<IndexValeurs> index_;
     std::vector<Entree> cases_;
 };
+
+// List checks that are a lookup in their table once the value's first bytes
+// are looked at: the record walk asks the table's index itself rather than
+// calling them.
+enum class AvantLaListe : unsigned char {
+    rien,             // fVerifValAut: the lookup alone
+    inconnuOuRetenu,  // fVDIFFNULLVTAB: a value beginning with "  " or "**" passes
+    saufFR,           // fVTABDIFFFR: the value "FR" is refused
+};
+
+// True when `verif` is such a list check, with what it looks at first.
+bool listeIndexee(pfVerif_t verif, AvantLaListe& avant);
+
+// The answer of a list check of kind `avant` on a value held in a slot,
+// with the index of its table.
+inline bool dansLaListe(const IndexValeurs& index, AvantLaListe avant, const char* valeur) {
+    switch (avant) {
+        case AvantLaListe::rien:
+            break;
+        case AvantLaListe::inconnuOuRetenu:
+            if ((valeur[0] == ' ' || valeur[0] == '*') && valeur[1] == valeur[0]) return true;
+            break;
+        case AvantLaListe::saufFR:
+            if (valeur[0] == 'F' && valeur[1] == 'R' && valeur[2] == '\0') return false;
+            break;
+    }
+    return index.contientDansSlot(valeur);
+}

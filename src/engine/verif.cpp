@@ -147,8 +147,8 @@ void TableCompilee::compiler(bool traces, std::vector<Etape> (&plans)[7]) const 
             const sCorps& regle = regles_[r];
             if (regle.debut != 0) ++slot;
             const auto decalage = static_cast<std::ptrdiff_t>(slot) * static_cast<std::ptrdiff_t>(sizeof(valeurVSE));
-            Etape etape{nullptr, nullptr,  nullptr,          nullptr, 0, erreur::OBLIGATION,
-                        slot,    decalage, Genre::sansCheck, 0,       regle.numChamp};
+            Etape etape{nullptr,  nullptr,          nullptr,           nullptr, 0, erreur::OBLIGATION, slot,
+                        decalage, Genre::sansCheck, AvantLaListe::rien, 0,       regle.numChamp};
             if (regle.pfVerif != nullptr) {
                 int code = 0;
                 if (plan == PLAN_ACTION_INCONNUE) {
@@ -168,7 +168,13 @@ void TableCompilee::compiler(bool traces, std::vector<Etape> (&plans)[7]) const 
                     etape.sverif = regle.sverif;
                     etape.lenSverif = *regle.plenSverif;
                     etape.noErr = regle.noErr;
-                    if (regle.pfVerif == fVerifValAut) etape.index = indexDeTable(regle.sverif, *regle.plenSverif);
+                    // The traced walk calls the list checks that look at the
+                    // value first, so that a trace holds the two ways equal.
+                    AvantLaListe avant = AvantLaListe::rien;
+                    if (listeIndexee(regle.pfVerif, avant) && (!traces || avant == AvantLaListe::rien)) {
+                        etape.index = indexDeTable(regle.sverif, *regle.plenSverif);
+                        etape.avant = avant;
+                    }
                 }
                 if (!traces && etape.genre == Genre::interdite) etape.verif = refuserPourLAction;
                 if (traces || etape.genre != Genre::ignoree) plans[plan].push_back(etape);
@@ -274,7 +280,7 @@ template <class Observateur>
         for (const Etape& etape : etapes) {
             char* const valeur = premier + etape.decalage;
             const bool accepte = etape.index != nullptr
-                                     ? etape.index->contientDansSlot(valeur)
+                                     ? dansLaListe(*etape.index, etape.avant, valeur)
                                      : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;
             if (!accepte) {
                 codes[n++] = etape.noErr;
@@ -300,7 +306,7 @@ template <class Observateur>
             char* const valeur = valChampsVSE[etape.slot].valeur;
             observateur.controle(valeur);
             const bool accepte = etape.index != nullptr
-                                     ? etape.index->contientDansSlot(valeur)
+                                     ? dansLaListe(*etape.index, etape.avant, valeur)
                                      : etape.verif(etape.dependance, valeur, etape.sverif, etape.lenSverif) != 0;
             if (!accepte) {
                 observateur.refusee(etape, valeur);

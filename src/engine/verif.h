@@ -6,10 +6,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "checks/index.h"
 #include "engine/moteur.h"
 #include "model/modele.h"
-
-class IndexValeurs;
 
 // NUL bytes of a line are ordinary non-printable characters: the text the
 // checks see carries this byte in their place, so that a NUL never ends a
@@ -93,7 +92,7 @@ public:
         sansCheck,  // the rule only cuts its field (traced plans only)
     };
     struct Etape {
-        const IndexValeurs* index;  // a list check (fVerifValAut) on an indexed table asks it directly
+        const IndexValeurs* index;  // a list check (listeIndexee) on an indexed table asks it directly
         pfVerif_t verif;
         const char* dependance;
         const void* sverif;
@@ -102,6 +101,7 @@ public:
         int slot;
         std::ptrdiff_t decalage;  // of the slot's value from the first slot's, in bytes
         Genre genre;
+        AvantLaListe avant;  // with index: what the list check looks at first
         int code;      // the obligation code that applied (-1: the action selects no column)
         int numChamp;
     };
