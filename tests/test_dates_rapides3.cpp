@@ -18,6 +18,7 @@
 #include "checks/comparaisons.h"
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/nombres.h"
 #include "model/modele.h"
 #include "reference/valautorise.h"
 
@@ -97,6 +98,19 @@ int fVDIFFNULLP(const char* dependance, const char* champ, const char* p) {
 int fVDIFFNULLVTAB(const char* champ, const void* sverif, int lenSverif) {
     if (std::strncmp(champ, "  ", 2) == 0 || std::strncmp(champ, "**", 2) == 0) return 1;
     return estDansTableParcours(champ, sverif, lenSverif);
+}
+
+// The number at the start of v as atoi reads it, saturated to 32 bits.
+std::int32_t lireEntier(const char* v) {
+    while (*v == ' ' || (*v >= '\t' && *v <= '\r')) ++v;
+    const bool negatif = *v == '-';
+    if (*v == '+' || *v == '-') ++v;
+    long long valeur = 0;
+    for (; *v >= '0' && *v <= '9'; ++v) {
+        if (valeur <= 4000000000LL) valeur = valeur * 10 + (*v - '0');
+    }
+    if (negatif) valeur = -valeur;
+    return static_cast<std::int32_t>(valeur < INT32_MIN ? INT32_MIN : valeur > INT32_MAX ? INT32_MAX : valeur);
 }
 
 // Empty (no characters or only blanks) and no longer than 30 characters.
@@ -316,6 +330,40 @@ TEST(DatesRapides3, SimultaneiteCommeAvant) {
         }
     }
     for (int i = 0; i < 8000; ++i) comparer(g.valeur(), g.valeur(), rapide, reference);
+}
+
+// Numbers read a word at a time from the slots: runs of 0 to 20 digits
+// followed by any byte (stale digits after the NUL included), every byte
+// value right after the digits, signs and blanks in front.
+TEST(DatesRapides3, LectureDesNombresDansLesSlotsCommeAvant) {
+    Generateur g(34);
+    auto rapide = [](const char*, char* v) { return static_cast<int>(lireEntier(v)); };
+    auto comparerNombre = [&](const std::string& v) {
+        const std::int32_t attendu = ref::lireEntier(v.c_str());
+        for (const Place place : kPlaces) {
+            for (const char remplissage : {'S', '0', '9', ' '}) {
+                Emplacement e(place, v, remplissage);
+                ASSERT_EQ(rapide("", e.get()), attendu) << montrer(v) << " place " << static_cast<int>(place)
+                                                       << " remplissage " << remplissage;
+            }
+        }
+    };
+    for (int n = 0; n <= 20; ++n) {
+        for (int octet = 1; octet < 256; ++octet) {
+            std::string v;
+            for (int i = 0; i < n; ++i) v += static_cast<char>('0' + (i * 7 + octet) % 10);
+            v += static_cast<char>(octet);
+            comparerNombre(v);
+            comparerNombre(v.substr(0, static_cast<std::size_t>(n)));
+        }
+    }
+    const std::string debuts[] = {"", " ", "+", "-", "\t", "0", "00000000", "99999999"};
+    for (int i = 0; i < 20000; ++i) {
+        std::string v = debuts[g.entier(sizeof debuts / sizeof debuts[0])];
+        const unsigned chiffres = g.entier(20);
+        for (unsigned k = 0; k < chiffres; ++k) v += static_cast<char>('0' + g.entier(10));
+        comparerNombre(v + g.quelconque(3));
+    }
 }
 
 }  // namespace
