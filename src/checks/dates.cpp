@@ -73,20 +73,24 @@ namespace {
 // Keys of the cut-off dates. The cut-off tables hold constant strings,
 // compared with every dated record: their keys are computed once, before the
 // first record (the tables are constants, filled before any code runs). The
-// most asked come first. Any other date is read each time.
+// most asked by fVTABP come first (P5, P6 and P8 also have their own tests,
+// apresP5 to apresP8, that read their keys directly, as do the dated checks
+// of this file). Any other date is read
+// each time.
 struct Seuil {
     const char* date;
     std::uint64_t cle;
 };
 const Seuil kSeuils[] = {
     {P5[0], cleAAAAMMJJ(P5[0], false)}, {P6[0], cleAAAAMMJJ(P6[0], false)},
-    {P8[0], cleAAAAMMJJ(P8[0], false)}, {P7[0], cleAAAAMMJJ(P7[0], false)},
-    {P18[0], cleAAAAMMJJ(P18[0], false)}, {P17[0], cleAAAAMMJJ(P17[0], false)},
+    {P8[0], cleAAAAMMJJ(P8[0], false)}, {P17[0], cleAAAAMMJJ(P17[0], false)},
+    {P18[0], cleAAAAMMJJ(P18[0], false)}, {P7[0], cleAAAAMMJJ(P7[0], false)},
 };
 const std::uint64_t& kCleP5 = kSeuils[0].cle;
 const std::uint64_t& kCleP6 = kSeuils[1].cle;
 const std::uint64_t& kCleP8 = kSeuils[2].cle;
-const std::uint64_t& kCleP7 = kSeuils[3].cle;
+const std::uint64_t& kCleP18 = kSeuils[4].cle;
+const std::uint64_t& kCleP7 = kSeuils[5].cle;
 
 std::uint64_t cleSeuil(const char* seuil) {
     for (const Seuil& s : kSeuils) {
@@ -255,7 +259,7 @@ int fDatRecCorr_O(const char*, char* champ, const void*, int) {
 int fDatRecCorr_O_P18(const char* dependance, char* champ, const void*, int) {
     // The date became mandatory for records whose reference date is on or
     // after the cut-off.
-    if (estDateBlanche(champ)) return !fVTABP(dependance, P18[0]);
+    if (estDateBlanche(champ)) return cleBlancsEnZeros(dependance) < kCleP18;
     return fDATECouI(champ, COMPLETE);
 }
 
