@@ -236,6 +236,11 @@ TEST(DatesRapides3, SeuilsEtDatesIncompletesCommeOctetParOctet) {
          [](const char* d, char* c) { return ref::estDateBlanche(c) || ref::ordreDesDates(d, c, INF); }},
         {"fDatRecPost", [](const char* d, char* c) { return fDatRecPost(d, c, nullptr, 0); },
          [](const char* d, char* c) { return ref::estDateBlanche(c) || ref::ordreDesDates(d, c, SUP); }},
+        {"fDatRecCorr_O_P18", [](const char* d, char* c) { return fDatRecCorr_O_P18(d, c, nullptr, 0); },
+         [](const char* d, char* c) {
+             if (ref::estDateBlanche(c)) return static_cast<int>(!ref::fVTABP(d, P18[0]));
+             return essai::ancien::dateCouI(c, COMPLETE);
+         }},
         {"fCoherenDCSupInf", [](const char* d, char* c) { return fCoherenDCSupInf(d, c, INF); },
          [](const char* d, char* c) { return ref::ordreDesDates(d, c, INF); }},
     };
