@@ -39,7 +39,7 @@ struct Apercu {
 // past the NUL masked off. A value without a NUL in those bytes is too long.
 constexpr int MOTS_APERCU = (LONGUEUR_MAX + 1 + 7) / 8;
 
-[[gnu::always_inline]] inline Apercu apercuMots(const char* v) {
+[[gnu::noinline]] Apercu apercuMots(const char* v) {
     std::uint64_t ecarts = 0;
     for (int i = 0; i < MOTS_APERCU; ++i) {
         std::uint64_t mot;
@@ -55,10 +55,21 @@ constexpr int MOTS_APERCU = (LONGUEUR_MAX + 1 + 7) / 8;
     return {true, ecarts != 0};
 }
 
-Apercu apercu(const char* v) {
-    if (std::endian::native == std::endian::little && octetsLisibles(v, 8 * MOTS_APERCU)) return apercuMots(v);
+// Apercu of any other value, a byte at a time.
+[[gnu::noinline]] Apercu apercuOctets(const char* v) {
     if (tropLong(v)) return {true, false};
     return {false, contientNonBlanc(v)};
+}
+
+// Most values (codes) end within their first word: answered inline.
+[[gnu::always_inline]] inline Apercu apercu(const char* v) {
+    if (std::endian::native != std::endian::little || !octetsLisibles(v, 8 * MOTS_APERCU)) return apercuOctets(v);
+    std::uint64_t mot;
+    std::memcpy(&mot, v, sizeof mot);
+    const std::uint64_t nuls = octetsNuls(mot);
+    if (nuls == 0) return apercuMots(v);
+    const int k = __builtin_ctzll(nuls) >> 3;
+    return {false, ((mot ^ HUIT_BLANCS_MOT) & ((std::uint64_t{1} << (8 * k)) - 1)) != 0};
 }
 
 // fVTABP5a8 with the cut-off given by its test: apres(dependance) is
