@@ -208,6 +208,11 @@ namespace {
 }  // namespace
 
 int fDATECouI(char* champ, eCouI mode) {
+    // Most dates are 8 digits in a slot: nothing unknown to rewrite.
+    std::uint64_t chiffres;
+    if (huitChiffresDansSlot(champ, chiffres)) {
+        return mode == INCOMPLETE ? dateIncompleteDeChiffres(champ, chiffres) : dateDuMot(chiffres, COMPLETE);
+    }
     if (mode == INCOMPLETE) reecrireDateIncomplete(champ);
     // Eight digits; a shorter value has its NUL among them.
     std::uint64_t mot;
