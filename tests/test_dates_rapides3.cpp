@@ -241,6 +241,10 @@ TEST(DatesRapides3, SeuilsEtDatesIncompletesCommeOctetParOctet) {
              if (ref::estDateBlanche(c)) return static_cast<int>(!ref::fVTABP(d, P18[0]));
              return essai::ancien::dateCouI(c, COMPLETE);
          }},
+        {"fDATEC", [](const char* d, char* c) { return fDATEC(d, c, nullptr, 0); },
+         [](const char*, char* c) { return essai::ancien::dateCouI(c, COMPLETE); }},
+        {"fDATEI", [](const char* d, char* c) { return fDATEI(d, c, nullptr, 0); },
+         [](const char*, char* c) { return essai::ancien::dateCouI(c, INCOMPLETE); }},
         {"fCoherenDCSupInf", [](const char* d, char* c) { return fCoherenDCSupInf(d, c, INF); },
          [](const char* d, char* c) { return ref::ordreDesDates(d, c, INF); }},
     };
