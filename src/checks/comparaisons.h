@@ -49,7 +49,9 @@ public:
     }
 
 private:
-    const IndexValeurs* chercher(const void* sverif, int lenSverif) {
+    // Out of line: the calls that find their table in the first two places
+    // keep a short path.
+    [[gnu::noinline]] const IndexValeurs* chercher(const void* sverif, int lenSverif) {
         for (const Connu& c : connus_) {
             if (c.table == sverif && c.nombre == lenSverif) return c.index;
         }

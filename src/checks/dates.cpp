@@ -48,21 +48,49 @@ std::uint64_t cleAAAAMMJJ(const char* date, bool blancsEnZeros) { return cleLue(
 
 namespace {
 
+// The first 8 bytes of a value held in the slots, when they are all digits
+// (most dates): then the value has no NUL and no blank among them, and its
+// word reads as lireMot8 would read it. False for any other value, whatever
+// it holds, which then takes the general reading.
+[[gnu::always_inline]] inline bool huitChiffresDansSlot(const char* v, std::uint64_t& mot) {
+    if (std::endian::native != std::endian::little || !octetsLisibles(v, 8)) return false;
+    std::memcpy(&mot, v, sizeof mot);
+    return huitChiffres(mot);
+}
+
+// cleLue with blanks read as '0': a word of 8 digits holds no blank and no
+// NUL, its key is its bytes reordered.
+[[gnu::always_inline]] inline std::uint64_t cleBlancsEnZeros(const char* date) {
+    std::uint64_t mot;
+    if (huitChiffresDansSlot(date, mot)) return cleDuMot(mot, false);
+    return cleLue(date, true);
+}
+
+}  // namespace
+
+namespace {
+
 // Keys of the cut-off dates. The cut-off tables hold constant strings,
 // compared with every dated record: their keys are computed once, before the
 // first record (the tables are constants, filled before any code runs). The
-// most asked come first. Any other date is read each time.
+// most asked by fVTABP come first (P5, P6 and P8 also have their own tests,
+// apresP5 to apresP8, that read their keys directly, as do the dated checks
+// of this file). Any other date is read
+// each time.
 struct Seuil {
     const char* date;
     std::uint64_t cle;
 };
 const Seuil kSeuils[] = {
     {P5[0], cleAAAAMMJJ(P5[0], false)}, {P6[0], cleAAAAMMJJ(P6[0], false)},
-    {P8[0], cleAAAAMMJJ(P8[0], false)}, {P7[0], cleAAAAMMJJ(P7[0], false)},
-    {P18[0], cleAAAAMMJJ(P18[0], false)}, {P17[0], cleAAAAMMJJ(P17[0], false)},
+    {P8[0], cleAAAAMMJJ(P8[0], false)}, {P17[0], cleAAAAMMJJ(P17[0], false)},
+    {P18[0], cleAAAAMMJJ(P18[0], false)}, {P7[0], cleAAAAMMJJ(P7[0], false)},
 };
+const std::uint64_t& kCleP5 = kSeuils[0].cle;
 const std::uint64_t& kCleP6 = kSeuils[1].cle;
-const std::uint64_t& kCleP7 = kSeuils[3].cle;
+const std::uint64_t& kCleP8 = kSeuils[2].cle;
+const std::uint64_t& kCleP18 = kSeuils[4].cle;
+const std::uint64_t& kCleP7 = kSeuils[5].cle;
 
 std::uint64_t cleSeuil(const char* seuil) {
     for (const Seuil& s : kSeuils) {
@@ -132,11 +160,12 @@ int DateCalc_check_date(int year, int month, int day) {
     return day <= joursDuMois;
 }
 
-int fDATECouI(char* champ, eCouI mode) {
-    if (mode == INCOMPLETE) reecrireDateIncomplete(champ);
-    // Eight digits; a shorter value has its NUL among them.
-    std::uint64_t mot;
-    if (lireMot8(champ, mot) != LONGUEUR_DATE || !huitChiffres(mot)) return 0;
+namespace {
+
+// The calendar check of a date whose 8 bytes are digits, mot holding them as
+// lireMot8 packs them. INCOMPLETE reads a day or month 0 as 1 (only a
+// rewritten unknown part can still read 0 then).
+[[gnu::always_inline]] inline int dateDuMot(std::uint64_t mot, eCouI mode) {
     // The four two-digit numbers of the word at once: each byte's digit
     // value, then each pair as tens * 10 + units in the pair's low byte.
     const std::uint64_t valeurs = mot - 0x3030303030303030ull;
@@ -150,7 +179,6 @@ int fDATECouI(char* champ, eCouI mode) {
     const unsigned an = static_cast<unsigned>(paires >> 48);
     if (siecle < 19) return 0;
     if (mode == INCOMPLETE) {
-        // Only a rewritten unknown part can still read 0 here.
         if (jour == 0) jour = 1;
         if (mois == 0) mois = 1;
     }
@@ -161,12 +189,43 @@ int fDATECouI(char* champ, eCouI mode) {
     return mois == 2 && jour == 29 && (an != 0 ? (an & 3) == 0 : (siecle & 3) == 0);
 }
 
+// fDATECouI(champ, INCOMPLETE) for a date whose first 8 bytes, in mot, are
+// digits: no unknown part to rewrite, only an explicit "00" day (else
+// month) turned into a blank, which the digit test then refuses.
+[[gnu::always_inline]] inline int dateIncompleteDeChiffres(char* champ, std::uint64_t mot) {
+    constexpr std::uint64_t ZERO_ZERO = 0x3030;
+    if ((mot & 0xFFFF) == ZERO_ZERO) {
+        champ[0] = ' ';
+        return 0;
+    }
+    if (((mot >> 16) & 0xFFFF) == ZERO_ZERO) {
+        champ[2] = ' ';
+        return 0;
+    }
+    return dateDuMot(mot, COMPLETE);  // neither day nor month reads 0: both modes agree
+}
+
+}  // namespace
+
+int fDATECouI(char* champ, eCouI mode) {
+    // Most dates are 8 digits in a slot: nothing unknown to rewrite.
+    std::uint64_t chiffres;
+    if (huitChiffresDansSlot(champ, chiffres)) {
+        return mode == INCOMPLETE ? dateIncompleteDeChiffres(champ, chiffres) : dateDuMot(chiffres, COMPLETE);
+    }
+    if (mode == INCOMPLETE) reecrireDateIncomplete(champ);
+    // Eight digits; a shorter value has its NUL among them.
+    std::uint64_t mot;
+    if (lireMot8(champ, mot) != LONGUEUR_DATE || !huitChiffres(mot)) return 0;
+    return dateDuMot(mot, mode);
+}
+
 namespace {
 
 // fCoherenDCSupInf, inlined into the dated checks of this file.
 [[gnu::always_inline]] inline int ordreDesDates(const char* dependance, const char* champ, esupInf sens) {
     const std::uint64_t reference = cleLue(dependance, false);
-    const std::uint64_t date = cleLue(champ, true);
+    const std::uint64_t date = cleBlancsEnZeros(champ);
     return sens == SUP ? reference <= date : reference >= date;
 }
 
@@ -176,7 +235,11 @@ int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens) {
     return ordreDesDates(dependance, champ, sens);
 }
 
-int fVTABP(const char* dependance, const char* param) { return cleLue(dependance, true) >= cleSeuil(param); }
+int fVTABP(const char* dependance, const char* param) { return cleBlancsEnZeros(dependance) >= cleSeuil(param); }
+
+int apresP5(const char* dependance) { return cleBlancsEnZeros(dependance) >= kCleP5; }
+int apresP6(const char* dependance) { return cleBlancsEnZeros(dependance) >= kCleP6; }
+int apresP8(const char* dependance) { return cleBlancsEnZeros(dependance) >= kCleP8; }
 
 int fDATEC(const char*, char* champ, const void*, int) { return fDATECouI(champ, COMPLETE); }
 
@@ -201,17 +264,28 @@ int fDatRecCorr_O(const char*, char* champ, const void*, int) {
 int fDatRecCorr_O_P18(const char* dependance, char* champ, const void*, int) {
     // The date became mandatory for records whose reference date is on or
     // after the cut-off.
-    if (estDateBlanche(champ)) return !fVTABP(dependance, P18[0]);
+    if (estDateBlanche(champ)) return cleBlancsEnZeros(dependance) < kCleP18;
     return fDATECouI(champ, COMPLETE);
 }
 
 int fDATEP6(const char*, char* champ, const void*, int) {
+    // A date of 8 digits has neither an unknown month nor an unknown day.
+    std::uint64_t mot;
+    if (huitChiffresDansSlot(champ, mot)) return dateIncompleteDeChiffres(champ, mot);
     // From the cut-off on, neither the month nor the day may be unknown.
     if (cleLue(champ, true) >= kCleP6 && (moisBlanc(champ) || jourBlanc(champ))) return 0;
     return fDATECouI(champ, INCOMPLETE);
 }
 
 int fDATEP6P7(const char*, char* champ, const void*, int) {
+    std::uint64_t mot;
+    if (huitChiffresDansSlot(champ, mot)) {
+        // Neither an unknown month nor an unknown day: complete from both
+        // cut-offs on, incomplete before either.
+        const std::uint64_t cle = cleDuMot(mot, false);
+        if (cle >= kCleP6 && cle >= kCleP7) return dateDuMot(mot, COMPLETE);
+        return dateIncompleteDeChiffres(champ, mot);
+    }
     const std::uint64_t cle = cleLue(champ, true);
     const bool apresP6 = cle >= kCleP6;
     const bool apresP7 = cle >= kCleP7;
@@ -263,20 +337,49 @@ namespace {
 const int nbBlancs = static_cast<int>(std::strlen(trenteBlancs[0]));
 }  // namespace
 
-int fSimult(const char* dependance, char* champ, const void*, int) {
-    // Empty: no characters, or only blanks, and no longer than trenteBlancs
-    // (a longer value is never taken for its blanks). Read 8 bytes at a time:
-    // the next word is read only once the previous one held 8 characters.
-    auto estVide = [](const char* v) {
-        // Most filled values start with a non-blank: decided on that byte.
-        if (v[0] != ' ') return v[0] == '\0';
-        for (int debut = 0;; debut += 8) {
-            std::uint64_t mot;
-            const int n = lireMot8(v + debut, mot);
-            const std::uint64_t lus = n == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1;
-            if (((mot ^ HUIT_BLANCS_MOT) & lus) != 0) return false;
-            if (n < 8 || debut + 8 > nbBlancs) return debut + n <= nbBlancs;
+namespace {
+
+// Empty: no characters, or only blanks, and no longer than trenteBlancs (a
+// longer value is never taken for its blanks). Read 8 bytes at a time: the
+// next word is read only once the previous one held 8 characters.
+bool estVideSimult(const char* v) {
+    // Most filled values start with a non-blank: decided on that byte.
+    if (v[0] != ' ') return v[0] == '\0';
+    for (int debut = 0;; debut += 8) {
+        std::uint64_t mot;
+        const int n = lireMot8(v + debut, mot);
+        const std::uint64_t lus = n == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1;
+        if (((mot ^ HUIT_BLANCS_MOT) & lus) != 0) return false;
+        if (n < 8 || debut + 8 > nbBlancs) return debut + n <= nbBlancs;
+    }
+}
+
+// estVideSimult for a value with 32 bytes readable from it (in the slots):
+// empty when its first byte other than a blank is its NUL, found among its
+// first nbBlancs + 1 bytes. Whole words are read; a value of 32 blanks or
+// more has no NUL there.
+[[gnu::always_inline]] inline bool estVideSimultMots(const char* v) {
+    for (int debut = 0; debut < 32; debut += 8) {
+        std::uint64_t mot;
+        std::memcpy(&mot, v + debut, sizeof mot);
+        const std::uint64_t ecarts = mot ^ HUIT_BLANCS_MOT;
+        if (ecarts != 0) {
+            const int k = __builtin_ctzll(ecarts) >> 3;
+            return debut + k <= nbBlancs && ((mot >> (8 * k)) & 0xFF) == 0;
         }
+    }
+    return false;
+}
+
+}  // namespace
+
+int fSimult(const char* dependance, char* champ, const void*, int) {
+    auto estVide = [](const char* v) {
+        if (v[0] != ' ') return v[0] == '\0';
+        if (std::endian::native == std::endian::little && nbBlancs < 32 && octetsLisibles(v, 32)) {
+            return estVideSimultMots(v);
+        }
+        return estVideSimult(v);
     };
     return estVide(dependance) == estVide(champ);
 }

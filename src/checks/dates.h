@@ -30,6 +30,10 @@ int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf sens);
 
 // 1 when the date dependance (blanks read as '0') is on or after the cut-off param.
 int fVTABP(const char* dependance, const char* param);
+// fVTABP against the cut-offs P5, P6 and P8, their keys kept ready.
+int apresP5(const char* dependance);
+int apresP6(const char* dependance);
+int apresP8(const char* dependance);
 
 // Check functions (contract: see pfVerif_t in model/modele.h).
 int fDATEC(const char* dependance, char* champ, const void* sverif, int lenSverif);

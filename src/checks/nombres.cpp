@@ -43,24 +43,25 @@ std::int32_t lireEntierDe(const char* texte, int n) {
 
 namespace {
 
-// Count of the leading ASCII digits among the 8 bytes of mot (first byte
-// lowest). A byte is a digit when its high nibble is 3, and still 3 once 6 is
-// added; the addition may carry into the next byte only out of a byte of
-// 0xFA or more, itself no digit, so the first non-digit is found exactly.
-int chiffresEnTete(std::uint64_t mot) {
-    constexpr std::uint64_t HAUT = 0xF0F0F0F0F0F0F0F0ull;
-    constexpr std::uint64_t TROIS = 0x3030303030303030ull;
-    constexpr std::uint64_t BAS = 0x7F7F7F7F7F7F7F7Full;
-    const std::uint64_t ecart = ((mot & HAUT) ^ TROIS) | (((mot + 0x0606060606060606ull) & HAUT) ^ TROIS);
-    const std::uint64_t nonChiffres = (((ecart & BAS) + BAS) | ecart) & ~BAS;
+constexpr std::uint64_t ZEROS_ASCII = 0x3030303030303030ull;
+
+// Count of the leading ASCII digits among the 8 bytes of a word (first byte
+// lowest), given as its bytes less '0' each: valeurs = mot - ZEROS_ASCII.
+// Below the first non-digit every byte holds 0 to 9 and nothing borrows, so
+// that byte holds its own code less '0': 0x80 or more when it was below '0'
+// (it may borrow from the bytes above, which no longer matter), else 10 or
+// more, which adding 0x76 carries into bit 7 (the digits below, at most 9,
+// reach 0x7F and carry nothing).
+int chiffresEnTete(std::uint64_t valeurs) {
+    const std::uint64_t nonChiffres = (valeurs | (valeurs + 0x7676767676767676ull)) & 0x8080808080808080ull;
     return nonChiffres == 0 ? 8 : __builtin_ctzll(nonChiffres) >> 3;
 }
 
-// Value of the k leading digits of mot (1 <= k <= 8), the first the most
-// significant: moved to the top bytes, the bytes below read as leading zeros,
-// then paired, grouped by four and joined.
-std::uint64_t valeurDeChiffres(std::uint64_t mot, int k) {
-    std::uint64_t v = (mot - 0x3030303030303030ull) << (8 * (8 - k));
+// Value of the k leading digits (1 <= k <= 8) of a word given as its bytes
+// less '0', the first the most significant: moved to the top bytes, the
+// bytes below read as leading zeros, then paired, grouped by four and joined.
+std::uint64_t valeurDeChiffres(std::uint64_t valeurs, int k) {
+    std::uint64_t v = valeurs << (8 * (8 - k));
     v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFull;
     v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFull;
     return (v * 10000 + (v >> 32)) & 0xFFFFFFFFull;
@@ -76,11 +77,13 @@ std::int32_t lireEntier(const char* texte) {
     if (std::endian::native == std::endian::little && octetsLisibles(texte, 16)) {
         std::uint64_t mot;
         std::memcpy(&mot, texte, sizeof mot);
+        mot -= ZEROS_ASCII;
         const int k = chiffresEnTete(mot);
         if (k > 0 && k < 8) return static_cast<std::int32_t>(valeurDeChiffres(mot, k));
         if (k == 8) {
             const std::uint64_t haut = valeurDeChiffres(mot, 8);
             std::memcpy(&mot, texte + 8, sizeof mot);
+            mot -= ZEROS_ASCII;
             const int k2 = chiffresEnTete(mot);
             if (k2 == 0) return borner(static_cast<std::int64_t>(haut));
             if (k2 < 8) {
