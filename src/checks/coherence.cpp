@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "checks/dates.h"
+#include "checks/generiques.h"
 #include "checks/octets.h"
 #include "model/modele.h"
 #include "reference/valautorise.h"
@@ -139,6 +140,33 @@ int avantDateDecalee(const char* date, const char* champ) {
 
 }  // namespace
 
+namespace {
+
+struct DepartementsTD {
+    bool oui[100];
+};
+
+// The answers of estDansTable for "00" to "99" in TD, taken once (out of line:
+// the check that reads them keeps a short body).
+[[gnu::noinline]] const DepartementsTD& departementsTD() {
+    static const DepartementsTD table = [] {
+        DepartementsTD t{};
+        for (unsigned i = 0; i < 100; ++i) {
+            const char code[3] = {static_cast<char>('0' + i / 10), static_cast<char>('0' + i % 10), '\0'};
+            t.oui[i] = estDansTable(code, TD, LenTD) != 0;
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+bool departementChiffresDansTD(unsigned d) {
+    static const DepartementsTD& table = departementsTD();
+    return d < 100 && table.oui[d];
+}
+
 int fCoherenCC(const char* dependance, char* champ, const void*, int) {
     // The establishment's first bytes choose the rule; each byte is read only
     // after the one before it matched a non-NUL byte.
@@ -235,6 +263,8 @@ int fCoherenDC(const char* dependance, char* champ, const void*, int) {
             motReference = reference;
             cleReference = cleDate(reference, false);
         }
+        // Eight digits, the usual date, hold neither a NUL nor a blank.
+        if (huitChiffres(date)) return cleReference >= cleDate(date, false);
         if (octetsNuls(date) == 0) return cleReference >= cleDate(date, true);
     }
     return fCoherenDCSupInf(dependance, champ, INF);
