@@ -59,6 +59,32 @@ int impo_C20(const char*, char* champ, const void* sverif, int lenSverif) {
     return estDansTable(champ, sverif, lenSverif);
 }
 
+// The date DDMMYYYY one year later, packed as lireMot8 packs it; a date
+// without 8 characters or a 4-digit year unchanged, 9999 held at its last day.
+std::uint64_t unAnPlusTard(const char* date) {
+    std::uint64_t mot;
+    if (lireMot8(date, mot) != 8) return mot;
+    int annee = 0;
+    for (int i = 4; i < 8; ++i) {
+        const unsigned chiffre = static_cast<unsigned>((mot >> (8 * i)) & 0xFF) - '0';
+        if (chiffre > 9) return mot;
+        annee = annee * 10 + static_cast<int>(chiffre);
+    }
+    if (annee == 9999) {
+        std::uint64_t fin = 0;
+        for (int i = 0; i < 8; ++i) fin |= std::uint64_t{static_cast<unsigned char>("31129999"[i])} << (8 * i);
+        return fin;
+    }
+    ++annee;
+    std::uint64_t an = 0;
+    for (int i = 7; i >= 4; --i, annee /= 10) an |= std::uint64_t{static_cast<unsigned>('0' + annee % 10)} << (8 * i);
+    return (mot & 0xFFFFFFFFull) | an;
+}
+
+int fCoherenDC_tr2(const char* dependance, char* champ) {
+    return cleDuMot(unAnPlusTard(dependance), false) >= cleAAAAMMJJ(champ, true);
+}
+
 bool retourSurAbat() {
     const int longueur = static_cast<int>(strnlen(xdebug, 66));
     return longueur == 66 && std::strncmp(xdebug + 62, "ABAT", 4) == 0;
@@ -235,6 +261,43 @@ TEST(RecordsRapides3, PaysDOrigineImpoCommeLesTables) {
         }
     }
     EXPECT_GT(acceptes, LenTP);
+}
+
+// A date: 8 digits (years around the turns of decades and centuries, 9999),
+// blanks in its day or month, then bent.
+std::string dateAuHasard(Tirage& t) {
+    static const char* const annees[] = {"2024", "2019", "2099", "2999", "1999", "9999", "9998", "0999", "2009", "1900"};
+    std::string v;
+    for (int i = 0; i < 4; ++i) v += static_cast<char>('0' + t.entier(10));
+    v += t.entier(3) == 0 ? t.quelconque(0) + std::to_string(1000 + t.entier(9000)) : std::string(annees[t.entier(10)]);
+    if (t.entier(6) == 0) v.replace(0, 2, "  ");
+    if (t.entier(8) == 0) v.replace(2, 2, "  ");
+    return t.entier(3) == 0 ? plier(t, v) : v;
+}
+
+TEST(RecordsRapides3, DatesUnAnPlusTardEtDateDuJourCommeAvant) {
+    Tirage t(59, "0123456789 9");
+    int acceptes = 0;
+    for (int n = 0; n < 40000; ++n) {
+        const std::string reference = dateAuHasard(t);
+        const std::string date = dateAuHasard(t);
+        for (const Place place : kPlaces) {
+            // The reference in the record's date F1, or anywhere else.
+            Emplacement ref(place, reference, t.entier(2) == 0 ? '9' : '\0', C33, F1);
+            // The date anywhere but where the reference lies.
+            Place ailleurs = kPlaces[t.entier(5)];
+            if (ailleurs == place && (place == Place::entete || place == Place::queueDesSlots)) ailleurs = Place::corps;
+            Emplacement e(ailleurs, date, ' ', C34, F2);
+            const int attendu = simple::fCoherenDC_tr2(ref.get(), e.get());
+            ASSERT_EQ(fCoherenDC_tr2(ref.get(), e.get(), nullptr, 0) != 0, attendu != 0)
+                << montrer(reference) << " " << montrer(date);
+            acceptes += attendu != 0;
+            ASSERT_EQ(fCoherenDC(ref.get(), e.get(), nullptr, 0), fCoherenDCSupInf(ref.get(), e.get(), INF))
+                << montrer(reference) << " " << montrer(date);
+        }
+    }
+    EXPECT_GT(acceptes, 40000);
+    EXPECT_LT(acceptes, 160000);
 }
 
 // A line of 256 characters (or `longueur`) whose columns 63 to 66 hold c1;

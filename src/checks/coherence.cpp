@@ -115,21 +115,22 @@ std::uint64_t cleDate(std::uint64_t mot, bool blancsEnZeros) {
 std::uint64_t unAnPlusTard(const char* date) {
     std::uint64_t mot;
     if (lireMot8(date, mot) != 8) return mot;
-    int annee = 0;
-    for (int i = 4; i < 8; ++i) {
-        const unsigned chiffre = static_cast<unsigned>((mot >> (8 * i)) & 0xFF) - '0';
-        if (chiffre > 9) return mot;
-        annee = annee * 10 + static_cast<int>(chiffre);
-    }
-    if (annee == 9999) {
+    // The year, bytes 4 to 7 (its last digit highest), is four digits.
+    const std::uint64_t annee = mot >> 32;
+    if (!huitChiffres((annee << 32) | 0x30303030ull)) return mot;
+    if (annee == 0x39393939ull) {
         std::uint64_t fin;
         std::memcpy(&fin, "31129999", 8);
         return std::endian::native == std::endian::little ? fin : __builtin_bswap64(fin);
     }
-    ++annee;
-    std::uint64_t an = 0;
-    for (int i = 7; i >= 4; --i, annee /= 10) an |= std::uint64_t{static_cast<unsigned>('0' + annee % 10)} << (8 * i);
-    return (mot & 0xFFFFFFFFull) | an;
+    // Adding one: the last digit that is not a 9 (there is one) goes up by
+    // one, the 9s after it become 0s.
+    const std::uint64_t nonNeufs = ~octetsEgaux(annee, '9') & 0x80808080ull;
+    const int rang = (63 - __builtin_clzll(nonNeufs)) >> 3;
+    const std::uint64_t jusquAuRang = (std::uint64_t{1} << (8 * rang + 8)) - 1;
+    const std::uint64_t suivante = ((annee & jusquAuRang) + (std::uint64_t{1} << (8 * rang))) |
+                                   (0x30303030ull & ~jusquAuRang);
+    return (mot & 0xFFFFFFFFull) | (suivante << 32);
 }
 
 // The date champ (blanks read as '0') is on or before date with its year one
