@@ -95,6 +95,12 @@ int numeroDeReference(char* champ) {
     return retourSurAbat() ? verifNumAgrementSanitaireFr(champ) : verifNumExploitFr(champ);
 }
 
+int vErre_C36_1(char* champ) {
+    if (std::strlen(champ) != 8) return 0;
+    if (std::strcmp(champ, "        ") == 0) return !retourSurAbat();
+    return verifDateCompleteEtCorrecte(champ);
+}
+
 int vErre_C37_1(char* champ) {
     if (champVide(champ)) return 1;
     if (std::strlen(champ) != 8) return 0;
@@ -346,6 +352,30 @@ TEST(RecordsRapides3, NumeroDeReferenceErreCommeLesVerificationsGenerales) {
     }
     EXPECT_GT(acceptes, 20000);
     EXPECT_GT(refuses, 20000);
+}
+
+TEST(RecordsRapides3, QuatriemeDateErreCommeLaValidationGenerale) {
+    Tirage t(61, "0123456789 9");
+    static const char* const types[] = {"ABAT", "NAIS"};
+    int acceptes = 0;
+    for (int n = 0; n < 40000; ++n) {
+        poserLigne(types[t.entier(2)], t.entier(6) == 0 ? 60 + static_cast<int>(t.entier(10)) : 256, 'A');
+        // Dates of every day and month number 00 to 39, leap years, 1899 to 1901.
+        std::string v = dateAuHasard(t);
+        if (n % 3 == 0 && v.size() == 8) {
+            v[0] = static_cast<char>('0' + t.entier(4));
+            v[2] = static_cast<char>('0' + t.entier(2));
+            if (t.entier(4) == 0) v.replace(4, 4, std::to_string(1899 + t.entier(3)));
+        }
+        for (const Place place : kPlaces) {
+            Emplacement e(place, v, t.entier(2) == 0 ? ' ' : '\0', C36);
+            const int attendu = simple::vErre_C36_1(e.get());
+            ASSERT_EQ(vErre_C36_1(depVide, e.get(), nullptr, 0) != 0, attendu != 0) << montrer(v);
+            acceptes += attendu != 0;
+        }
+    }
+    EXPECT_GT(acceptes, 10000);
+    EXPECT_LT(acceptes, 180000);
 }
 
 // Codes of emitters: every office of TDC, the other accepted codes, near

@@ -303,7 +303,15 @@ int vErre_C36_1(const char*, char* champ, const void*, int) {
     std::uint64_t mot;
     if (lireMot8(champ, mot) != 8 || champ[8] != '\0') return 0;
     if (mot == HUIT_BLANCS_MOT) return !retourSurAbat();
-    return verifDateCompleteEtCorrecte(champ);
+    // verifDateCompleteEtCorrecte on the word already read: 8 digits, a year
+    // from 1900 on, a day of the calendar.
+    if (!huitChiffres(mot)) return 0;
+    auto nombre = [mot](int i) { return static_cast<int>(octetDe(mot, i)) - '0'; };
+    const int jour = nombre(0) * 10 + nombre(1);
+    const int mois = nombre(2) * 10 + nombre(3);
+    const int annee = ((nombre(4) * 10 + nombre(5)) * 100) + nombre(6) * 10 + nombre(7);
+    if (annee < 1900) return 0;
+    return DateCalc_check_date(annee, mois, jour);
 }
 
 int vErre_C37_1(const char*, char* champ, const void*, int) {
