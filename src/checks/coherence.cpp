@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "checks/dates.h"
+#include "checks/generiques.h"
 #include "checks/octets.h"
 #include "model/modele.h"
 #include "reference/valautorise.h"
@@ -114,21 +115,22 @@ std::uint64_t cleDate(std::uint64_t mot, bool blancsEnZeros) {
 std::uint64_t unAnPlusTard(const char* date) {
     std::uint64_t mot;
     if (lireMot8(date, mot) != 8) return mot;
-    int annee = 0;
-    for (int i = 4; i < 8; ++i) {
-        const unsigned chiffre = static_cast<unsigned>((mot >> (8 * i)) & 0xFF) - '0';
-        if (chiffre > 9) return mot;
-        annee = annee * 10 + static_cast<int>(chiffre);
-    }
-    if (annee == 9999) {
+    // The year, bytes 4 to 7 (its last digit highest), is four digits.
+    const std::uint64_t annee = mot >> 32;
+    if (!huitChiffres((annee << 32) | 0x30303030ull)) return mot;
+    if (annee == 0x39393939ull) {
         std::uint64_t fin;
         std::memcpy(&fin, "31129999", 8);
         return std::endian::native == std::endian::little ? fin : __builtin_bswap64(fin);
     }
-    ++annee;
-    std::uint64_t an = 0;
-    for (int i = 7; i >= 4; --i, annee /= 10) an |= std::uint64_t{static_cast<unsigned>('0' + annee % 10)} << (8 * i);
-    return (mot & 0xFFFFFFFFull) | an;
+    // Adding one: the last digit that is not a 9 (there is one) goes up by
+    // one, the 9s after it become 0s.
+    const std::uint64_t nonNeufs = ~octetsEgaux(annee, '9') & 0x80808080ull;
+    const int rang = (63 - __builtin_clzll(nonNeufs)) >> 3;
+    const std::uint64_t jusquAuRang = (std::uint64_t{1} << (8 * rang + 8)) - 1;
+    const std::uint64_t suivante = ((annee & jusquAuRang) + (std::uint64_t{1} << (8 * rang))) |
+                                   (0x30303030ull & ~jusquAuRang);
+    return (mot & 0xFFFFFFFFull) | (suivante << 32);
 }
 
 // The date champ (blanks read as '0') is on or before date with its year one
@@ -138,6 +140,33 @@ int avantDateDecalee(const char* date, const char* champ) {
 }
 
 }  // namespace
+
+namespace {
+
+struct DepartementsTD {
+    bool oui[100];
+};
+
+// The answers of estDansTable for "00" to "99" in TD, taken once (out of line:
+// the check that reads them keeps a short body).
+[[gnu::noinline]] const DepartementsTD& departementsTD() {
+    static const DepartementsTD table = [] {
+        DepartementsTD t{};
+        for (unsigned i = 0; i < 100; ++i) {
+            const char code[3] = {static_cast<char>('0' + i / 10), static_cast<char>('0' + i % 10), '\0'};
+            t.oui[i] = estDansTable(code, TD, LenTD) != 0;
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+bool departementChiffresDansTD(unsigned d) {
+    static const DepartementsTD& table = departementsTD();
+    return d < 100 && table.oui[d];
+}
 
 int fCoherenCC(const char* dependance, char* champ, const void*, int) {
     // The establishment's first bytes choose the rule; each byte is read only
@@ -235,6 +264,8 @@ int fCoherenDC(const char* dependance, char* champ, const void*, int) {
             motReference = reference;
             cleReference = cleDate(reference, false);
         }
+        // Eight digits, the usual date, hold neither a NUL nor a blank.
+        if (huitChiffres(date)) return cleReference >= cleDate(date, false);
         if (octetsNuls(date) == 0) return cleReference >= cleDate(date, true);
     }
     return fCoherenDCSupInf(dependance, champ, INF);

@@ -21,3 +21,7 @@ int fCoherenDateSup(const char* dependance, char* champ, const void* sverif, int
 // establishment champ (the record's E8)? Called by record processing, which
 // records error 135 on 0.
 int fCoherenCCE(const char* dependance, const char* champ);
+
+// Is the two-digit department d (0 to 99, written "00" to "99") an entry of
+// TD, as estDansTable answers it? Each answer is asked once and remembered.
+bool departementChiffresDansTD(unsigned d);

@@ -4,6 +4,7 @@
 // there.
 #include "records/impo.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "checks/coherence.h"
@@ -18,13 +19,50 @@
 namespace {
 
 // True when the value equals an entry of the table (no partner code counts).
+// The birth date's table holds 8 blanks and 8 stars only: a value beginning
+// with any other byte equals neither, and the table is not walked.
 bool egaleUneEntree(char* champ, const void* sverif, int lenSverif) {
+    if (sverif == HuitBlancsFal && lenSverif == LenHuitBlancsFal && champ[0] != ' ' && champ[0] != '*') {
+        return false;
+    }
     return fVerifDiffNull(depVide, champ, sverif, lenSverif) == 0;
 }
+
+// The byte of rank i (0 first) of a word read from memory.
+unsigned octet(std::uint64_t mot, int i) { return static_cast<unsigned>(mot >> (8 * i)) & 0xFF; }
 
 }  // namespace
 
 int impo_C2(const char* dependance, char* champ, const void* sverif, int lenSverif) {
+    // The usual value, read as two words from its slot: 10 digits, 2 blanks,
+    // its NUL. Then the number is conform when its department (2 digits) is in
+    // TD, with an accepted third character after "97"; its characters 7 to 10
+    // must not be "0000". Any other shape, table or place takes the general
+    // path.
+    std::uint64_t tete;
+    std::uint64_t queue;
+    if (std::endian::native == std::endian::little && sverif == TD && lenSverif == LenTD &&
+        octetsLisibles(champ, 16)) {
+        std::memcpy(&tete, champ, sizeof tete);
+        std::memcpy(&queue, champ + 8, sizeof queue);
+        // Bytes 8 to 12: two digits, two blanks, the NUL.
+        constexpr std::uint64_t CINQ = 0xFFFFFFFFFFull;
+        const std::uint64_t fin = queue & CINQ;
+        const std::uint64_t deuxChiffres = fin & 0xFFFF;
+        if (huitChiffres(tete) && (fin >> 16) == 0x2020 && huitChiffres(deuxChiffres | 0x3030303030300000ull)) {
+            const unsigned departement = (octet(tete, 0) - '0') * 10 + (octet(tete, 1) - '0');
+            if (!departementChiffresDansTD(departement)) return 0;
+            if (departement == 97) {
+                const unsigned troisieme = octet(tete, 2);
+                if (troisieme != '1' && troisieme != '2' && troisieme != '3' && troisieme != '4' &&
+                    troisieme != '6') {
+                    return 0;
+                }
+            }
+            // Characters 7 to 10: bytes 6, 7 of the first word, 0, 1 of the second.
+            return (tete >> 48) != 0x3030 || deuxChiffres != 0x3030;
+        }
+    }
     return fConform10(dependance, champ, sverif, lenSverif) && fVerifDiffZero(champ, 7, 10);
 }
 
@@ -44,11 +82,13 @@ int impo_C7(const char*, char* champ, const void*, int) {
 }
 
 int impo_C20(const char*, char* champ, const void* sverif, int lenSverif) {
-    // Both lists are looked up through their kept indexes (fVerifValAut's answers).
-    thread_local IndexMemorise france;
-    thread_local IndexMemorise pays;
-    if (france.contient(champ, FR, LenFR)) return 0;
-    return pays.contient(champ, sverif, lenSverif);
+    // Both lists are looked up through their indexes, found once (fVerifValAut's
+    // answers); a table without an index is scanned.
+    static const IndexValeurs* const france = indexDeTable(FR, LenFR);
+    static const IndexValeurs* const paysTP = indexDeTable(TP, LenTP);
+    if (france != nullptr ? france->contient(champ) : estDansTableParcours(champ, FR, LenFR) != 0) return 0;
+    if (sverif == TP && lenSverif == LenTP && paysTP != nullptr) return paysTP->contient(champ);
+    return estDansTable(champ, sverif, lenSverif);
 }
 
 // Obligation columns: CRE, DEM, INV, EDI, MOD. An inventory checks the
