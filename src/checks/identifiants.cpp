@@ -62,13 +62,41 @@ bool dansTableDeReference(const char* cle) {
     if (index != nullptr) return index->contient(cle);
     return estDansTableParcours(cle, TABLE, *NOMBRE) != 0;
 }
-bool dansTD(const char* cle) { return dansTableDeReference<TD, &LenTD>(cle); }
+
+// The 2-character entries of TD as one bit per pair of bytes (first byte
+// low): a department code is answered by one bit test. No partner code has 2
+// characters, so for a 2-character value this is the answer of the index.
+class PairesTD {
+public:
+    PairesTD() {
+        for (int i = 0; i < LenTD; ++i) {
+            const char* d = TD[i];
+            if (d[0] != '\0' && d[1] != '\0' && d[2] == '\0') {
+                const unsigned n = paire(d[0], d[1]);
+                bits_[n / 64] |= std::uint64_t{1} << (n % 64);
+            }
+        }
+    }
+    bool contient(char a, char b) const {
+        const unsigned n = paire(a, b);
+        return (bits_[n / 64] >> (n % 64)) & 1;
+    }
+
+private:
+    static unsigned paire(char a, char b) {
+        return static_cast<unsigned char>(a) | static_cast<unsigned>(static_cast<unsigned char>(b)) << 8;
+    }
+    std::uint64_t bits_[65536 / 64] = {};
+};
+
+const PairesTD& pairesTD() {
+    static const PairesTD paires;
+    return paires;
+}
 
 // True when the first two characters of valeur are a department of TD.
 bool departementTD(const char* valeur) {
-    char departement[3];
-    copierDebut(valeur, 2, departement);
-    return dansTD(departement);
+    return valeur[0] != '\0' && valeur[1] != '\0' && pairesTD().contient(valeur[0], valeur[1]);
 }
 
 // Department prefix shared by the French holding and bovine numbers: the
@@ -79,8 +107,7 @@ bool regleDepartement(const char* valeur, const void* sverif, int lenSverif) {
     if (sverif == TD && lenSverif == LenTD) {
         // Every department code of TD is 2 characters: an entry whose first
         // 2 characters are the value's is the entry equal to them.
-        const char departement[3] = {valeur[0], valeur[0] != '\0' ? valeur[1] : '\0', '\0'};
-        trouve = departement[1] != '\0' && dansTD(departement);
+        trouve = departementTD(valeur);
     } else if (sverif != nullptr) {
         const auto* table = static_cast<const tValAutorise*>(sverif);
         for (int i = 0; i < lenSverif && !trouve; ++i) trouve = premiersEgaux(valeur, table[i], 2);
@@ -89,13 +116,46 @@ bool regleDepartement(const char* valeur, const void* sverif, int lenSverif) {
     return !commencePar(valeur, "97") || troisiemeAdmis(valeur, kDomConform);
 }
 
-// French identifier: department rule, nbChiffres digits, then exactly the
-// given blanks up to the end of the 12-character field.
-int conformeFrancais(const char* champ, const void* sverif, int lenSverif, std::size_t nbChiffres,
-                     const char* fin) {
+// True when the 16 bytes from v lie in the value slots (see octetsLisibles),
+// the body slots, where checks find their values, tested first.
+inline bool seizeOctetsLisibles(const char* v) {
+    const auto p = reinterpret_cast<std::uintptr_t>(v);
+    if (p - reinterpret_cast<std::uintptr_t>(valCorpsVSE) <= sizeof valCorpsVSE - 16) return true;
+    return octetsLisibles(v, 16);
+}
+
+// Blanks from the nbChiffres-th character to the 12th, then the end.
+constexpr char kDouzeBlancs[] = "            ";
+
+// French identifier: department rule, nbChiffres digits (8 or 10), then
+// exactly the blanks up to the end of the 12-character field. In a slot, the
+// first 16 bytes are readable: the 8 first digits are one word, the next 4
+// characters another, the 13th must be the NUL, and the department (two
+// digits by then) is one bit.
+int conformeFrancais(const char* champ, const void* sverif, int lenSverif, int nbChiffres) {
+    if (sverif == TD && lenSverif == LenTD && seizeOctetsLisibles(champ)) {
+        std::uint64_t debut;
+        std::memcpy(&debut, champ, sizeof debut);
+        if (!huitChiffres(debut) || champ[12] != '\0') return 0;
+        // Characters 9 to 12: 4 blanks, or 2 digits and 2 blanks (words of
+        // blanks read the same in either byte order).
+        if (nbChiffres == 8) {
+            std::uint32_t blancs;
+            std::memcpy(&blancs, champ + 8, sizeof blancs);
+            if (blancs != 0x20202020u) return 0;
+        } else {
+            std::uint16_t blancs;
+            std::memcpy(&blancs, champ + 10, sizeof blancs);
+            if (blancs != 0x2020u || !estChiffre(champ[8]) || !estChiffre(champ[9])) return 0;
+        }
+        const char c0 = champ[0];
+        const char c1 = champ[1];
+        if (!pairesTD().contient(c0, c1)) return 0;
+        return c0 != '9' || c1 != '7' || std::strchr(kDomConform, champ[2]) != nullptr;
+    }
     // The digits are no NUL: champ + nbChiffres is within the value.
-    return regleDepartement(champ, sverif, lenSverif) && chiffres(champ, nbChiffres) &&
-           egalChaine(champ + nbChiffres, fin);
+    return regleDepartement(champ, sverif, lenSverif) && chiffres(champ, static_cast<std::size_t>(nbChiffres)) &&
+           egalChaine(champ + nbChiffres, kDouzeBlancs + nbChiffres);
 }
 
 bool estFrance(const char* pays) { return egalTexte(pays, "FR"); }
@@ -148,7 +208,7 @@ bool debutEtablissementP(const char* champ) {
 }  // namespace
 
 int fConform8(const char*, char* champ, const void* sverif, int lenSverif) {
-    return conformeFrancais(champ, sverif, lenSverif, 8, "    ");
+    return conformeFrancais(champ, sverif, lenSverif, 8);
 }
 
 int fConform8FR(const char* dependance, char* champ, const void* sverif, int lenSverif) {
@@ -165,7 +225,7 @@ int fCONFORM8FRNULL(const char* dependance, char* champ, const void* sverif, int
 }
 
 int fConform10(const char*, char* champ, const void* sverif, int lenSverif) {
-    return conformeFrancais(champ, sverif, lenSverif, 10, "  ");
+    return conformeFrancais(champ, sverif, lenSverif, 10);
 }
 
 int fConform10FR(const char* dependance, char* champ, const void* sverif, int lenSverif) {
