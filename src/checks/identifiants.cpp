@@ -21,7 +21,7 @@ namespace {
 
 // Third characters accepted after the shared overseas prefix "97"; each check
 // has its own list.
-constexpr char kDomConform[] = "12346";          // fConform8, fConform10
+constexpr char kDomConform[] = "12346";  // fConform8, fConform10 (and kDomConformChiffres)
 constexpr char kDomAgrementSanitaire[] = "12346";
 constexpr char kDomBovin[] = "1234";
 
@@ -89,7 +89,7 @@ private:
     std::uint64_t bits_[65536 / 64] = {};
 };
 
-const PairesTD& pairesTD() {
+[[gnu::always_inline]] inline const PairesTD& pairesTD() {
     static const PairesTD paires;
     return paires;
 }
@@ -127,35 +127,45 @@ inline bool seizeOctetsLisibles(const char* v) {
 // Blanks from the nbChiffres-th character to the 12th, then the end.
 constexpr char kDouzeBlancs[] = "            ";
 
-// French identifier: department rule, nbChiffres digits (8 or 10), then
-// exactly the blanks up to the end of the 12-character field. In a slot, the
-// first 16 bytes are readable: the 8 first digits are one word, the next 4
-// characters another, the 13th must be the NUL, and the department (two
-// digits by then) is one bit.
-int conformeFrancais(const char* champ, const void* sverif, int lenSverif, int nbChiffres) {
-    if (sverif == TD && lenSverif == LenTD && seizeOctetsLisibles(champ)) {
-        std::uint64_t debut;
-        std::memcpy(&debut, champ, sizeof debut);
-        if (!huitChiffres(debut) || champ[12] != '\0') return 0;
-        // Characters 9 to 12: 4 blanks, or 2 digits and 2 blanks (words of
-        // blanks read the same in either byte order).
-        if (nbChiffres == 8) {
-            std::uint32_t blancs;
-            std::memcpy(&blancs, champ + 8, sizeof blancs);
-            if (blancs != 0x20202020u) return 0;
-        } else {
-            std::uint16_t blancs;
-            std::memcpy(&blancs, champ + 10, sizeof blancs);
-            if (blancs != 0x2020u || !estChiffre(champ[8]) || !estChiffre(champ[9])) return 0;
-        }
-        const char c0 = champ[0];
-        const char c1 = champ[1];
-        if (!pairesTD().contient(c0, c1)) return 0;
-        return c0 != '9' || c1 != '7' || std::strchr(kDomConform, champ[2]) != nullptr;
-    }
+// French identifier, any table: department rule, nbChiffres digits, then
+// exactly the blanks up to the end of the 12-character field, walked byte by
+// byte.
+int conformeFrancaisParcours(const char* champ, const void* sverif, int lenSverif,
+                                               int nbChiffres) {
     // The digits are no NUL: champ + nbChiffres is within the value.
     return regleDepartement(champ, sverif, lenSverif) && chiffres(champ, static_cast<std::size_t>(nbChiffres)) &&
            egalChaine(champ + nbChiffres, kDouzeBlancs + nbChiffres);
+}
+
+// The same with TD, for a value whose first 16 bytes are readable: the first
+// 8 digits are one word, the next 4 characters another, the 13th must be the
+// NUL, and the department (two digits by then) is one bit.
+inline int conformeFrancaisTD(const char* champ, int nbChiffres) {
+    std::uint64_t debut;
+    std::memcpy(&debut, champ, sizeof debut);
+    if (!huitChiffres(debut) || champ[12] != '\0') return 0;
+    // Characters 9 to 12: 4 blanks, or 2 digits and 2 blanks (words of
+    // blanks read the same in either byte order).
+    if (nbChiffres == 8) {
+        std::uint32_t blancs;
+        std::memcpy(&blancs, champ + 8, sizeof blancs);
+        if (blancs != 0x20202020u) return 0;
+    } else {
+        std::uint16_t blancs;
+        std::memcpy(&blancs, champ + 10, sizeof blancs);
+        if (blancs != 0x2020u || !estChiffre(champ[8]) || !estChiffre(champ[9])) return 0;
+    }
+    const char c0 = champ[0];
+    const char c1 = champ[1];
+    if (!pairesTD().contient(c0, c1)) return 0;
+    // Overseas: the third character, a digit here, one of kDomConform.
+    constexpr unsigned kDomConformChiffres = 1u << 1 | 1u << 2 | 1u << 3 | 1u << 4 | 1u << 6;
+    return c0 != '9' || c1 != '7' || ((kDomConformChiffres >> (champ[2] - '0')) & 1) != 0;
+}
+
+int conformeFrancais(const char* champ, const void* sverif, int lenSverif, int nbChiffres) {
+    if (sverif == TD && lenSverif == LenTD && seizeOctetsLisibles(champ)) return conformeFrancaisTD(champ, nbChiffres);
+    return conformeFrancaisParcours(champ, sverif, lenSverif, nbChiffres);
 }
 
 bool estFrance(const char* pays) { return egalTexte(pays, "FR"); }
