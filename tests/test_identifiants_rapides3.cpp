@@ -109,9 +109,9 @@ public:
     std::string numeroEtranger() {
         static const char forts[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
         std::string v;
-        const unsigned n = entier(16);
+        const unsigned n = entier(21);
         for (unsigned i = 0; i < n; ++i) v += forts[entier(sizeof forts - 1)];
-        v += std::string(entier(6), ' ');
+        v += std::string(entier(11), ' ');
         switch (entier(6)) {
             case 0:
                 if (!v.empty()) v[entier(static_cast<unsigned>(v.size()))] = auHasard();

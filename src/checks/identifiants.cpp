@@ -7,6 +7,7 @@
 // read.
 #include "checks/identifiants.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -122,6 +123,44 @@ inline bool seizeOctetsLisibles(const char* v) {
     const auto p = reinterpret_cast<std::uintptr_t>(v);
     if (p - reinterpret_cast<std::uintptr_t>(valCorpsVSE) <= sizeof valCorpsVSE - 16) return true;
     return octetsLisibles(v, 16);
+}
+
+// 16 bytes as one vector of the compiler (vector extension): a comparison
+// gives 0xFF in each byte where it holds, 0 elsewhere.
+using Octets16 = unsigned char __attribute__((vector_size(16)));
+
+// Foreign number read as 16 bytes, for a value whose first 16 bytes are
+// readable (little-endian): 1 for digits and capitals (at least one), then
+// blanks up to the NUL; 0 otherwise; -1 when the run of digits and capitals,
+// or of the blanks after it, goes past the 16 bytes (left to the byte walk).
+inline int numeroEtrangerMots(const char* champ) {
+    Octets16 v;
+    std::memcpy(&v, champ, sizeof v);
+    // Unsigned bytes: below '0' (or 'A') wraps round to 246 and more.
+    const auto forts = (v - '0' < 10) | (v - 'A' < 26);
+    const auto blancs = v == ' ';
+    std::uint64_t f[2];
+    std::uint64_t b[2];
+    static_assert(sizeof forts == sizeof f && sizeof blancs == sizeof b);
+    std::memcpy(f, &forts, sizeof f);
+    std::memcpy(b, &blancs, sizeof b);
+    // The first byte that is no digit or capital: word k, byte p.
+    int k = 0;
+    if (f[0] == ~std::uint64_t{0}) {
+        k = 1;
+        if (f[1] == ~std::uint64_t{0}) return -1;
+    }
+    const int p = __builtin_ctzll(~f[k]) >> 3;
+    if (k == 0 && p == 0) return 0;
+    // From there on, the first byte that is no blank must be the NUL.
+    std::uint64_t nonBlancs = ~b[k] & (~std::uint64_t{0} << (8 * p));
+    if (nonBlancs == 0) {
+        if (k == 1) return -1;
+        k = 1;
+        nonBlancs = ~b[1];
+        if (nonBlancs == 0) return -1;
+    }
+    return champ[8 * k + (__builtin_ctzll(nonBlancs) >> 3)] == '\0';
 }
 
 // Blanks from the nbChiffres-th character to the 12th, then the end.
@@ -279,6 +318,10 @@ int fConformEget(const char*, char* champ, const void* sverif, int lenSverif) {
 int fVerifNumEtranger(const char* dependance, char* champ, const void*, int) {
     // Digits and capital letters up to the last non-blank character: trailing
     // blanks are allowed, embedded ones, an all-blank and an empty value not.
+    if (std::endian::native == std::endian::little && seizeOctetsLisibles(champ)) {
+        const int r = numeroEtrangerMots(champ);
+        if (r >= 0) return r != 0 && !premiersEgaux(champ, dependance, 2);
+    }
     // One walk: the characters are checked as they come, and once a blank is
     // met only blanks may follow it up to the NUL.
     std::size_t i = 0;
