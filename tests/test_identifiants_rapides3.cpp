@@ -77,6 +77,15 @@ int numEtranger(const char* dependance, const char* champ) {
     return !premiersEgaux(champ, dependance, 2);
 }
 
+int diffNull(const char* champ, const void* sverif, int lenSverif) {
+    if (sverif == nullptr) return 1;
+    const auto* table = static_cast<const tValAutorise*>(sverif);
+    for (int i = 0; i < lenSverif; ++i) {
+        if (std::strcmp(champ, table[i]) == 0) return 0;
+    }
+    return 1;
+}
+
 }  // namespace ref
 
 // ---------------------------------------------------------------------------
@@ -230,5 +239,35 @@ TEST(IdentifiantsRapides3, NumerosEtrangersCommeAvant) {
                 return std::strcmp(c, "            ") == 0 || std::strcmp(c, "************") == 0 ||
                        ref::numEtranger(d, c);
             });
+    }
+}
+
+// The "differs from nothing" check: one-entry tables of blanks answered from
+// the first byte, longer tables and empty entries walked, a null table.
+TEST(IdentifiantsRapides3, DifferentDuVideCommeAvant) {
+    Generateur g(33);
+    static const tValAutorise deux[] = {"        ", "FALSE   "};
+    static const tValAutorise vide[] = {""};
+    static const tValAutorise avecVide[] = {"AB", "", " "};
+    struct Table {
+        const tValAutorise* valeurs;
+        int nombre;
+    };
+    const Table tables[] = {{DouzeBlancs, LenDouzeBlancs}, {quatreBlancs, LenquatreBlancs}, {deux, 2}, {vide, 1},
+                            {avecVide, 3},  {avecVide, 1},   {deux, 0}, {nullptr, 0}};
+    for (int i = 0; i < 20000; ++i) {
+        const Table& t = tables[g.entier(sizeof tables / sizeof tables[0])];
+        std::string v;
+        switch (g.entier(4)) {
+            case 0:
+                if (t.valeurs != nullptr && t.nombre > 0) v = t.valeurs[g.entier(static_cast<unsigned>(t.nombre))];
+                break;
+            case 1: v = std::string(g.entier(14), ' '); break;
+            default: v = g.quelconque(13); break;
+        }
+        if (!v.empty() && g.entier(5) == 0) v.back() = g.quelconque(1).empty() ? 'x' : ' ';
+        comparerSurUneValeur(
+            v, [&t](char* c) { return fVerifDiffNull(depVide, c, t.valeurs, t.nombre); },
+            [&t](const char* c) { return ref::diffNull(c, t.valeurs, t.nombre); });
     }
 }
