@@ -36,15 +36,6 @@ const RepertoireIndex& indexDesTables() {
     return repertoire;
 }
 
-// 1 when champ equals none of the first n strings of table.
-[[gnu::noinline]] int differeDeChaque(const char* champ, const tValAutorise* table, int n) {
-    for (int i = 0; i < n; ++i) {
-        // A filled field mostly differs from the first byte on.
-        if (champ[0] == table[i][0] && std::strcmp(champ, table[i]) == 0) return 0;
-    }
-    return 1;
-}
-
 }  // namespace
 
 int estDansTable(const char* valeur, const void* sverif, int lenSverif) {
@@ -77,10 +68,13 @@ int fVerifDiffNull(const char*, char* champ, const void* sverif, int lenSverif) 
     // field's width); partner codes get no special treatment here.
     if (sverif == nullptr) return 1;
     const tValAutorise* table = static_cast<const tValAutorise*>(sverif);
-    // One entry (blanks), and a filled field differs from its first byte on:
-    // answered here, without saving registers for the loop.
-    if (lenSverif == 1) return champ[0] != table[0][0] || std::strcmp(champ, table[0]) != 0;
-    return differeDeChaque(champ, table, lenSverif);
+    // One entry (blanks), and a filled field differs from its first byte on.
+    if (lenSverif == 1 && champ[0] != table[0][0]) return 1;
+    for (int i = 0; i < lenSverif; ++i) {
+        // A filled field mostly differs from the first byte on.
+        if (champ[0] == table[i][0] && std::strcmp(champ, table[i]) == 0) return 0;
+    }
+    return 1;
 }
 
 int fVerifAucunBlanc(const char*, char* champ, const void*, int) {
