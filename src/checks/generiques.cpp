@@ -68,6 +68,8 @@ int fVerifDiffNull(const char*, char* champ, const void* sverif, int lenSverif) 
     // field's width); partner codes get no special treatment here.
     if (sverif == nullptr) return 1;
     const tValAutorise* table = static_cast<const tValAutorise*>(sverif);
+    // One entry (blanks), and a filled field differs from its first byte on.
+    if (lenSverif == 1 && champ[0] != table[0][0]) return 1;
     for (int i = 0; i < lenSverif; ++i) {
         // A filled field mostly differs from the first byte on.
         if (champ[0] == table[i][0] && std::strcmp(champ, table[i]) == 0) return 0;

@@ -7,6 +7,7 @@
 // read.
 #include "checks/identifiants.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -21,7 +22,7 @@ namespace {
 
 // Third characters accepted after the shared overseas prefix "97"; each check
 // has its own list.
-constexpr char kDomConform[] = "12346";          // fConform8, fConform10
+constexpr char kDomConform[] = "12346";  // fConform8, fConform10 (and kDomConformChiffres)
 constexpr char kDomAgrementSanitaire[] = "12346";
 constexpr char kDomBovin[] = "1234";
 
@@ -62,13 +63,41 @@ bool dansTableDeReference(const char* cle) {
     if (index != nullptr) return index->contient(cle);
     return estDansTableParcours(cle, TABLE, *NOMBRE) != 0;
 }
-bool dansTD(const char* cle) { return dansTableDeReference<TD, &LenTD>(cle); }
+
+// The 2-character entries of TD as one bit per pair of bytes (first byte
+// low): a department code is answered by one bit test. No partner code has 2
+// characters, so for a 2-character value this is the answer of the index.
+class PairesTD {
+public:
+    PairesTD() {
+        for (int i = 0; i < LenTD; ++i) {
+            const char* d = TD[i];
+            if (d[0] != '\0' && d[1] != '\0' && d[2] == '\0') {
+                const unsigned n = paire(d[0], d[1]);
+                bits_[n / 64] |= std::uint64_t{1} << (n % 64);
+            }
+        }
+    }
+    bool contient(char a, char b) const {
+        const unsigned n = paire(a, b);
+        return (bits_[n / 64] >> (n % 64)) & 1;
+    }
+
+private:
+    static unsigned paire(char a, char b) {
+        return static_cast<unsigned char>(a) | static_cast<unsigned>(static_cast<unsigned char>(b)) << 8;
+    }
+    std::uint64_t bits_[65536 / 64] = {};
+};
+
+[[gnu::always_inline]] inline const PairesTD& pairesTD() {
+    static const PairesTD paires;
+    return paires;
+}
 
 // True when the first two characters of valeur are a department of TD.
 bool departementTD(const char* valeur) {
-    char departement[3];
-    copierDebut(valeur, 2, departement);
-    return dansTD(departement);
+    return valeur[0] != '\0' && valeur[1] != '\0' && pairesTD().contient(valeur[0], valeur[1]);
 }
 
 // Department prefix shared by the French holding and bovine numbers: the
@@ -79,8 +108,7 @@ bool regleDepartement(const char* valeur, const void* sverif, int lenSverif) {
     if (sverif == TD && lenSverif == LenTD) {
         // Every department code of TD is 2 characters: an entry whose first
         // 2 characters are the value's is the entry equal to them.
-        const char departement[3] = {valeur[0], valeur[0] != '\0' ? valeur[1] : '\0', '\0'};
-        trouve = departement[1] != '\0' && dansTD(departement);
+        trouve = departementTD(valeur);
     } else if (sverif != nullptr) {
         const auto* table = static_cast<const tValAutorise*>(sverif);
         for (int i = 0; i < lenSverif && !trouve; ++i) trouve = premiersEgaux(valeur, table[i], 2);
@@ -89,13 +117,94 @@ bool regleDepartement(const char* valeur, const void* sverif, int lenSverif) {
     return !commencePar(valeur, "97") || troisiemeAdmis(valeur, kDomConform);
 }
 
-// French identifier: department rule, nbChiffres digits, then exactly the
-// given blanks up to the end of the 12-character field.
-int conformeFrancais(const char* champ, const void* sverif, int lenSverif, std::size_t nbChiffres,
-                     const char* fin) {
+// True when the 16 bytes from v lie in the value slots (see octetsLisibles),
+// the body slots, where checks find their values, tested first.
+inline bool seizeOctetsLisibles(const char* v) {
+    const auto p = reinterpret_cast<std::uintptr_t>(v);
+    if (p - reinterpret_cast<std::uintptr_t>(valCorpsVSE) <= sizeof valCorpsVSE - 16) return true;
+    return octetsLisibles(v, 16);
+}
+
+// 16 bytes as one vector of the compiler (vector extension): a comparison
+// gives 0xFF in each byte where it holds, 0 elsewhere.
+using Octets16 = unsigned char __attribute__((vector_size(16)));
+
+// Foreign number read as 16 bytes, for a value whose first 16 bytes are
+// readable (little-endian): 1 for digits and capitals (at least one), then
+// blanks up to the NUL; 0 otherwise; -1 when the run of digits and capitals,
+// or of the blanks after it, goes past the 16 bytes (left to the byte walk).
+inline int numeroEtrangerMots(const char* champ) {
+    Octets16 v;
+    std::memcpy(&v, champ, sizeof v);
+    // Unsigned bytes: below '0' (or 'A') wraps round to 246 and more.
+    const auto forts = (v - '0' < 10) | (v - 'A' < 26);
+    const auto blancs = v == ' ';
+    std::uint64_t f[2];
+    std::uint64_t b[2];
+    static_assert(sizeof forts == sizeof f && sizeof blancs == sizeof b);
+    std::memcpy(f, &forts, sizeof f);
+    std::memcpy(b, &blancs, sizeof b);
+    // The first byte that is no digit or capital: word k, byte p.
+    int k = 0;
+    if (f[0] == ~std::uint64_t{0}) {
+        k = 1;
+        if (f[1] == ~std::uint64_t{0}) return -1;
+    }
+    const int p = __builtin_ctzll(~f[k]) >> 3;
+    if (k == 0 && p == 0) return 0;
+    // From there on, the first byte that is no blank must be the NUL.
+    std::uint64_t nonBlancs = ~b[k] & (~std::uint64_t{0} << (8 * p));
+    if (nonBlancs == 0) {
+        if (k == 1) return -1;
+        k = 1;
+        nonBlancs = ~b[1];
+        if (nonBlancs == 0) return -1;
+    }
+    return champ[8 * k + (__builtin_ctzll(nonBlancs) >> 3)] == '\0';
+}
+
+// Blanks from the nbChiffres-th character to the 12th, then the end.
+constexpr char kDouzeBlancs[] = "            ";
+
+// French identifier, any table: department rule, nbChiffres digits, then
+// exactly the blanks up to the end of the 12-character field, walked byte by
+// byte.
+int conformeFrancaisParcours(const char* champ, const void* sverif, int lenSverif,
+                                               int nbChiffres) {
     // The digits are no NUL: champ + nbChiffres is within the value.
-    return regleDepartement(champ, sverif, lenSverif) && chiffres(champ, nbChiffres) &&
-           egalChaine(champ + nbChiffres, fin);
+    return regleDepartement(champ, sverif, lenSverif) && chiffres(champ, static_cast<std::size_t>(nbChiffres)) &&
+           egalChaine(champ + nbChiffres, kDouzeBlancs + nbChiffres);
+}
+
+// The same with TD, for a value whose first 16 bytes are readable: the first
+// 8 digits are one word, the next 4 characters another, the 13th must be the
+// NUL, and the department (two digits by then) is one bit.
+inline int conformeFrancaisTD(const char* champ, int nbChiffres) {
+    std::uint64_t debut;
+    std::memcpy(&debut, champ, sizeof debut);
+    if (!huitChiffres(debut) || champ[12] != '\0') return 0;
+    // Characters 9 to 12: 4 blanks, or 2 digits and 2 blanks (words of
+    // blanks read the same in either byte order).
+    if (nbChiffres == 8) {
+        std::uint32_t blancs;
+        std::memcpy(&blancs, champ + 8, sizeof blancs);
+        if (blancs != 0x20202020u) return 0;
+    } else {
+        std::uint16_t blancs;
+        std::memcpy(&blancs, champ + 10, sizeof blancs);
+        if (blancs != 0x2020u || !estChiffre(champ[8]) || !estChiffre(champ[9])) return 0;
+    }
+    const char c0 = champ[0];
+    const char c1 = champ[1];
+    if (!pairesTD().contient(c0, c1)) return 0;
+    // Overseas: the third character, a digit here, one of kDomConform.
+    constexpr unsigned kDomConformChiffres = 1u << 1 | 1u << 2 | 1u << 3 | 1u << 4 | 1u << 6;
+    return c0 != '9' || c1 != '7' || ((kDomConformChiffres >> (champ[2] - '0')) & 1) != 0;
+}
+
+int conformeFrancais(const char* champ, const void* sverif, int lenSverif, int nbChiffres) {
+    if (sverif == TD && lenSverif == LenTD && seizeOctetsLisibles(champ)) return conformeFrancaisTD(champ, nbChiffres);
+    return conformeFrancaisParcours(champ, sverif, lenSverif, nbChiffres);
 }
 
 bool estFrance(const char* pays) { return egalTexte(pays, "FR"); }
@@ -148,7 +257,7 @@ bool debutEtablissementP(const char* champ) {
 }  // namespace
 
 int fConform8(const char*, char* champ, const void* sverif, int lenSverif) {
-    return conformeFrancais(champ, sverif, lenSverif, 8, "    ");
+    return conformeFrancais(champ, sverif, lenSverif, 8);
 }
 
 int fConform8FR(const char* dependance, char* champ, const void* sverif, int lenSverif) {
@@ -165,7 +274,7 @@ int fCONFORM8FRNULL(const char* dependance, char* champ, const void* sverif, int
 }
 
 int fConform10(const char*, char* champ, const void* sverif, int lenSverif) {
-    return conformeFrancais(champ, sverif, lenSverif, 10, "  ");
+    return conformeFrancais(champ, sverif, lenSverif, 10);
 }
 
 int fConform10FR(const char* dependance, char* champ, const void* sverif, int lenSverif) {
@@ -209,6 +318,10 @@ int fConformEget(const char*, char* champ, const void* sverif, int lenSverif) {
 int fVerifNumEtranger(const char* dependance, char* champ, const void*, int) {
     // Digits and capital letters up to the last non-blank character: trailing
     // blanks are allowed, embedded ones, an all-blank and an empty value not.
+    if (std::endian::native == std::endian::little && seizeOctetsLisibles(champ)) {
+        const int r = numeroEtrangerMots(champ);
+        if (r >= 0) return r != 0 && !premiersEgaux(champ, dependance, 2);
+    }
     // One walk: the characters are checked as they come, and once a blank is
     // met only blanks may follow it up to the NUL.
     std::size_t i = 0;
