@@ -13,6 +13,7 @@
 #include <span>
 #include <vector>
 
+#include "checks/generiques.h"
 #include "model/modele.h"
 #include "reference/valautorise.h"
 
@@ -181,4 +182,12 @@ inline bool dansLaListe(const IndexValeurs& index, AvantLaListe avant, const cha
             break;
     }
     return index.contientDansSlot(valeur);
+}
+
+// estDansTable on a table fixed at the call (a reference table and its
+// count): its index is found at the first call, not at every one.
+template <const tValAutorise* Table, const int* Nombre>
+bool dansTableFixe(const char* valeur) {
+    static const IndexValeurs* const index = indexDeTable(Table, *Nombre);
+    return index != nullptr ? index->contient(valeur) : estDansTableParcours(valeur, Table, *Nombre) != 0;
 }

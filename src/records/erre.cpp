@@ -11,6 +11,7 @@
 #include "checks/coherence.h"
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/index.h"
 #include "checks/identifiants.h"
 #include "checks/octets.h"
 #include "records/ligne_courante.h"
@@ -241,13 +242,13 @@ int vErre_C10(const char*, char* champ, const void*, int) { return !champVide(ch
 int vErre_C5(const char*, char* champ, const void*, int) {
     // Without a blank in its first two characters the value is judged by the
     // list alone, whatever C1: the line is measured only for the others.
-    if (champ[0] != ' ' && (champ[0] == '\0' || champ[1] != ' ')) return fVerifValAut(depVide, champ, TP, LenTP);
+    if (champ[0] != ' ' && (champ[0] == '\0' || champ[1] != ' ')) return dansTableFixe<TP, &LenTP>(champ);
     if (retourSurAbat()) {
         if (champ[0] == ' ' || (champ[0] != '\0' && champ[1] == ' ')) return 0;
     } else if (egalTexte(champ, "  ")) {
         return 1;
     }
-    return fVerifValAut(depVide, champ, TP, LenTP);
+    return dansTableFixe<TP, &LenTP>(champ);
 }
 
 int vErre_C6(const char*, char* champ, const void*, int) {
@@ -271,7 +272,7 @@ int vErre_C9(const char*, char* champ, const void*, int) {
 int vErre_C29(const char*, char* champ, const void*, int) { return champVide(champ) || egalTexte(champ, "FR"); }
 
 int vErre_C31(const char*, char* champ, const void*, int) {
-    return egalTexte(champ, "  ") || fVerifValAut(depVide, champ, TP, LenTP);
+    return egalTexte(champ, "  ") || dansTableFixe<TP, &LenTP>(champ);
 }
 
 int vErre_C32_1(const char*, char* champ, const void*, int) {

@@ -5,6 +5,7 @@
 
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/index.h"
 #include "checks/octets.h"
 #include "checks/identifiants.h"
 #include "model/modele.h"
@@ -47,7 +48,7 @@ int mvt_fC5(const char* actionE5, const char* cause) {
 }
 
 int mvt_fC8(const char* pays, const CausesMvt& causes, regimeMvt regime) {
-    if (!paysBlanc(pays)) return estDansTable(pays, TP, LenTP);
+    if (!paysBlanc(pays)) return dansTableFixe<TP, &LenTP>(pays);
     return !causeParmi(causes.paysRequis) || exempte(regime);
 }
 
