@@ -169,8 +169,7 @@ constexpr char kDouzeBlancs[] = "            ";
 // French identifier, any table: department rule, nbChiffres digits, then
 // exactly the blanks up to the end of the 12-character field, walked byte by
 // byte.
-int conformeFrancaisParcours(const char* champ, const void* sverif, int lenSverif,
-                                               int nbChiffres) {
+int conformeFrancaisParcours(const char* champ, const void* sverif, int lenSverif, int nbChiffres) {
     // The digits are no NUL: champ + nbChiffres is within the value.
     return regleDepartement(champ, sverif, lenSverif) && chiffres(champ, static_cast<std::size_t>(nbChiffres)) &&
            egalChaine(champ + nbChiffres, kDouzeBlancs + nbChiffres);
