@@ -12,22 +12,17 @@
 // the stale bytes past the line's NUL are read but never decide, the NUL
 // itself being among the n bytes whenever the line is shorter. The blocks
 // are folded by their byte-wise minimum, which is 0 exactly when one of them
-// holds a NUL; xdebug, a global array, starts on 16 bytes (checked), so each
-// whole block is read straight into the fold.
+// holds a NUL.
 template <int n>
 bool ligneAuMoins() {
     static_assert(n >= 16 && n <= static_cast<int>(sizeof xdebug));
     using Bloc = unsigned char __attribute__((vector_size(16)));
     Bloc minimum;
     std::memcpy(&minimum, xdebug + (n - 16), sizeof minimum);
-    const char* debutLigne = xdebug;
-    if (reinterpret_cast<std::uintptr_t>(debutLigne) % 16 == 0) {
-        debutLigne = static_cast<const char*>(__builtin_assume_aligned(xdebug, 16));
-    }
 #pragma GCC unroll 16
     for (int debut = 0; debut < n - 16; debut += 16) {
         Bloc bloc;
-        std::memcpy(&bloc, debutLigne + debut, sizeof bloc);
+        std::memcpy(&bloc, xdebug + debut, sizeof bloc);
         minimum = minimum < bloc ? minimum : bloc;
     }
     const Bloc nuls = minimum == 0;
