@@ -6,16 +6,21 @@
 // an alphabet.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <string>
 #include <utility>
 
 #include "checks/dates.h"
+#include "checks/generiques.h"
 #include "checks/octets.h"
 #include "model/modele.h"
+#include "reference/valautorise.h"
 #include "outils.h"
 
 namespace essai {
@@ -65,6 +70,36 @@ inline std::string montrer(const std::string& v) {
     return '"' + s + '"';
 }
 
+// A check of two values and its reference, the dependance placed in a
+// trailer slot (stale bytes `remplissageDep` after it) or in a buffer of its
+// own length, the value in every place with each of `remplissages` after it:
+// the same answer, and the same bytes left in the value.
+inline void comparerSurDeuxValeurs(const std::string& dependance, const std::string& v,
+                                   const std::function<int(const char*, char*)>& rapide,
+                                   const std::function<int(const char*, char*)>& reference,
+                                   std::initializer_list<char> remplissages = {'S'}, char remplissageDep = 'T') {
+    std::string attendu = v;
+    const int resultat = reference(dependance.c_str(), attendu.data());
+    for (const Place place : kPlaces) {
+        for (const bool depDansSlot : {true, false}) {
+            Valeur depExacte(dependance);
+            const char* dep = depExacte.get();
+            if (depDansSlot) {
+                std::memset(valFinVSE[F1].valeur, remplissageDep, LONGUEUR_VSE + 1);
+                std::memcpy(valFinVSE[F1].valeur, dependance.c_str(), dependance.size() + 1);
+                dep = valFinVSE[F1].valeur;
+            }
+            for (const char remplissage : remplissages) {
+                Emplacement e(place, v, remplissage);
+                ASSERT_EQ(rapide(dep, e.get()) != 0, resultat != 0)
+                    << montrer(dependance) << ' ' << montrer(v) << " place " << static_cast<int>(place)
+                    << " remplissage " << static_cast<int>(remplissage);
+                ASSERT_EQ(std::string(e.get()), std::string(attendu.c_str())) << montrer(v);
+            }
+        }
+    }
+}
+
 // Draws over an alphabet: numbers below n, and strings of its bytes.
 class Tirage {
 public:
@@ -87,8 +122,9 @@ private:
     std::string alphabet_;
 };
 
-// The date validation as it was before it read dates as words, kept as the
-// reference of the tests that hold the new one equal to it.
+// Checks as they were before they were rewritten, kept as the references of
+// the tests that hold the new ones equal to them: the date validation, before
+// it read dates as words, and ERRE's C37.
 namespace ancien {
 
 inline int deuxChiffres(const char* v, int i) { return (v[i] - '0') * 10 + (v[i + 1] - '0'); }
@@ -130,6 +166,24 @@ inline int dateCouI(char* champ, eCouI mode) {
     if (mois < 1 || mois > 12 || jour < 1) return 0;
     const bool bissextile = (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
     return jour <= joursParMois[mois - 1] + (mois == 2 && bissextile);
+}
+
+// ERRE's C37 (an office, a partner or an establishment code) as it was
+// before it read its 8 characters as one word.
+inline int erreC37_1(const char* champ) {
+    if (champVide(champ)) return 1;
+    if (std::strlen(champ) != 8) return 0;
+    int fin = 8;
+    while (fin > 0 && champ[fin - 1] == ' ') --fin;
+    if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
+    if (std::strncmp(champ + 3, "IPG", 3) == 0) {
+        for (int i = 0; i < LenTDC; ++i) {
+            if (std::strcmp(champ, TDC[i]) == 0) return 1;
+        }
+        return 0;
+    }
+    return std::strncmp(champ, "ONICAB", 6) == 0 || std::strncmp(champ, "OFFICE", 6) == 0 ||
+           std::strcmp(champ, "NORMABEV") == 0 || std::strcmp(champ, "POINTFOC") == 0;
 }
 
 }  // namespace ancien

@@ -36,6 +36,7 @@ using essai::Emplacement;
 using essai::kPlaces;
 using essai::montrer;
 using essai::Place;
+using essai::comparerSurDeuxValeurs;
 
 // ---------------------------------------------------------------------------
 // References: the previous straightforward code.
@@ -352,22 +353,6 @@ int numBovinFr(const char* champ) {
     return std::strncmp(champ, "97", 2) != 0 || (champ[2] != '\0' && std::strchr("1234", champ[2]) != nullptr);
 }
 
-int erreC37_1(const char* champ) {
-    if (champVide(champ)) return 1;
-    if (std::strlen(champ) != 8) return 0;
-    int fin = 8;
-    while (fin > 0 && champ[fin - 1] == ' ') --fin;
-    if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
-    if (std::strncmp(champ + 3, "IPG", 3) == 0) {
-        for (int i = 0; i < LenTDC; ++i) {
-            if (std::strcmp(champ, TDC[i]) == 0) return 1;
-        }
-        return 0;
-    }
-    return commencePar(champ, "ONICAB") || commencePar(champ, "OFFICE") || std::strcmp(champ, "NORMABEV") == 0 ||
-           std::strcmp(champ, "POINTFOC") == 0;
-}
-
 int erreC37_2(const char* dependance, const char* champ) {
     if (champVide(champ)) return 1;
     if (std::strcmp(champ, dependance) == 0) return 1;
@@ -446,30 +431,6 @@ void comparerSurUneValeur(const std::string& v, const std::function<int(char*)>&
         Emplacement e(place, v);
         ASSERT_EQ(rapide(e.get()) != 0, resultat != 0) << montrer(v) << " place " << static_cast<int>(place);
         ASSERT_EQ(std::string(e.get()), std::string(attendu.c_str())) << montrer(v);
-    }
-}
-
-// Same for a check of two values, the dependance placed in the trailer or in
-// a buffer of its own length, the field in every place.
-void comparerSurDeuxValeurs(const std::string& dependance, const std::string& v,
-                            const std::function<int(const char*, char*)>& rapide,
-                            const std::function<int(const char*, char*)>& reference) {
-    std::string attendu = v;
-    const int resultat = reference(dependance.c_str(), attendu.data());
-    for (const Place place : kPlaces) {
-        for (const bool depDansSlot : {true, false}) {
-            essai::Valeur depExacte(dependance);
-            const char* dep = depExacte.get();
-            if (depDansSlot) {
-                std::memset(valFinVSE[F1].valeur, 'T', LONGUEUR_VSE + 1);
-                std::memcpy(valFinVSE[F1].valeur, dependance.c_str(), dependance.size() + 1);
-                dep = valFinVSE[F1].valeur;
-            }
-            Emplacement e(place, v);
-            ASSERT_EQ(rapide(dep, e.get()) != 0, resultat != 0)
-                << montrer(dependance) << ' ' << montrer(v) << " place " << static_cast<int>(place);
-            ASSERT_EQ(std::string(e.get()), std::string(attendu.c_str()));
-        }
     }
 }
 
@@ -921,7 +882,7 @@ TEST(ControlesRapides, EmetteursCommeAvant) {
         const std::string a = choisir();
         const std::string b = choisir();
         comparerSurUneValeur(
-            a, [](char* c) { return vErre_C37_1(depVide, c, nullptr, 0); }, [](char* c) { return ref::erreC37_1(c); });
+            a, [](char* c) { return vErre_C37_1(depVide, c, nullptr, 0); }, [](char* c) { return essai::ancien::erreC37_1(c); });
         comparerSurDeuxValeurs(
             b, a, [](const char* d, char* c) { return vErre_C37_2(d, c, nullptr, 0); },
             [](const char* d, char* c) { return ref::erreC37_2(d, c); });

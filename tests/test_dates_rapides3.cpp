@@ -120,32 +120,14 @@ bool videSimult(const char* v) { return vide(v) && std::strlen(v) <= std::strlen
 
 // ---------------------------------------------------------------------------
 
-// The check and the reference on a value in every place, the dependance in a
-// trailer slot (stale bytes after it) or in a buffer of its own: same answer,
-// same bytes left in the value.
+// The check and the reference on a value in every place, with stale blanks,
+// zeros, NULs or letters after it, the dependance in a trailer slot (stale
+// nines after it) or in a buffer of its own: same answer, same bytes left in
+// the value.
 void comparer(const std::string& dependance, const std::string& v,
               const std::function<int(const char*, char*)>& rapide,
               const std::function<int(const char*, char*)>& reference) {
-    std::string attendu = v;
-    const int resultat = reference(dependance.c_str(), attendu.data());
-    for (const Place place : kPlaces) {
-        for (const bool depDansSlot : {true, false}) {
-            essai::Valeur depExacte(dependance);
-            const char* dep = depExacte.get();
-            if (depDansSlot) {
-                std::memset(valFinVSE[F1].valeur, '9', LONGUEUR_VSE + 1);
-                std::memcpy(valFinVSE[F1].valeur, dependance.c_str(), dependance.size() + 1);
-                dep = valFinVSE[F1].valeur;
-            }
-            for (const char remplissage : {'S', ' ', '0', '\0'}) {
-                Emplacement e(place, v, remplissage);
-                ASSERT_EQ(rapide(dep, e.get()) != 0, resultat != 0)
-                    << montrer(dependance) << ' ' << montrer(v) << " place " << static_cast<int>(place)
-                    << " remplissage " << static_cast<int>(remplissage);
-                ASSERT_EQ(std::string(e.get()), std::string(attendu.c_str())) << montrer(v);
-            }
-        }
-    }
+    essai::comparerSurDeuxValeurs(dependance, v, rapide, reference, {'S', ' ', '0', '\0'}, '9');
 }
 
 class Generateur : public essai::Tirage {

@@ -20,6 +20,7 @@
 #include "checks/identifiants.h"
 #include "checks/octets.h"
 #include "engine/verif.h"
+#include "equivalences.h"
 #include "model/modele.h"
 #include "records/erre.h"
 #include "records/ligne_courante.h"
@@ -48,22 +49,6 @@ int vErre_C5(char* champ) {
         return 1;
     }
     return fVerifValAut(depVide, champ, TP, LenTP);
-}
-
-int vErre_C37_1(char* champ) {
-    if (champVide(champ)) return 1;
-    if (std::strlen(champ) != 8) return 0;
-    int fin = 8;
-    while (fin > 0 && champ[fin - 1] == ' ') --fin;
-    if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
-    if (std::strncmp(champ + 3, "IPG", 3) == 0) {
-        for (int i = 0; i < LenTDC; ++i) {
-            if (std::strcmp(champ, TDC[i]) == 0) return 1;
-        }
-        return 0;
-    }
-    return std::strncmp(champ, "ONICAB", 6) == 0 || std::strncmp(champ, "OFFICE", 6) == 0 ||
-           std::strcmp(champ, "NORMABEV") == 0 || std::strcmp(champ, "POINTFOC") == 0;
 }
 
 // Columns debut..fin of the line, cut short by its end.
@@ -277,7 +262,7 @@ TEST(ErreRapide, C37EgaleLaVersionSimple) {
     for (int essai = 0; essai < 40000; ++essai) {
         const std::string v = plier(codes[static_cast<std::size_t>(tirer(static_cast<int>(codes.size())))]);
         const Valeur p = placer(v, placeAuHasard(), C37);
-        const int attendu = simple::vErre_C37_1(p.p);
+        const int attendu = essai::ancien::erreC37_1(p.p);
         ASSERT_EQ(vErre_C37_1(depVide, p.p, nullptr, 0), attendu) << "'" << v << "'";
     }
 }

@@ -101,22 +101,6 @@ int vErre_C36_1(char* champ) {
     return verifDateCompleteEtCorrecte(champ);
 }
 
-int vErre_C37_1(char* champ) {
-    if (champVide(champ)) return 1;
-    if (std::strlen(champ) != 8) return 0;
-    int fin = 8;
-    while (fin > 0 && champ[fin - 1] == ' ') --fin;
-    if (fin < 6 || std::memchr(champ, ' ', static_cast<size_t>(fin)) != nullptr) return 0;
-    if (std::strncmp(champ + 3, "IPG", 3) == 0) {
-        for (int i = 0; i < LenTDC; ++i) {
-            if (std::strcmp(champ, TDC[i]) == 0) return 1;
-        }
-        return 0;
-    }
-    return std::strncmp(champ, "ONICAB", 6) == 0 || std::strncmp(champ, "OFFICE", 6) == 0 ||
-           std::strcmp(champ, "NORMABEV") == 0 || std::strcmp(champ, "POINTFOC") == 0;
-}
-
 int vErre_C37_2(const char* dependance, char* champ) {
     if (champVide(champ)) return 1;
     if (std::strcmp(champ, dependance) == 0) return 1;
@@ -400,7 +384,7 @@ TEST(RecordsRapides3, EmetteurErreCommeLesTables) {
         const std::string v = n < static_cast<int>(codes.size()) ? codes[static_cast<std::size_t>(n)] : plier(t, base);
         for (const Place place : kPlaces) {
             Emplacement e(place, v, t.entier(2) == 0 ? ' ' : 'I', C37);
-            const int attendu = simple::vErre_C37_1(e.get());
+            const int attendu = essai::ancien::erreC37_1(e.get());
             ASSERT_EQ(vErre_C37_1(depVide, e.get(), nullptr, 0) != 0, attendu != 0) << montrer(v);
             bureaux += attendu != 0 && v.size() == 8 && v.compare(3, 3, "IPG") == 0;
         }
