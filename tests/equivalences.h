@@ -18,6 +18,7 @@
 
 #include "checks/dates.h"
 #include "checks/generiques.h"
+#include "checks/identifiants.h"
 #include "checks/octets.h"
 #include "model/modele.h"
 #include "reference/valautorise.h"
@@ -124,7 +125,7 @@ private:
 
 // Checks as they were before they were rewritten, kept as the references of
 // the tests that hold the new ones equal to them: the date validation, before
-// it read dates as words, and ERRE's C37.
+// it read dates as words, and ERRE's C8, C30, C36 and C37.
 namespace ancien {
 
 inline int deuxChiffres(const char* v, int i) { return (v[i] - '0') * 10 + (v[i + 1] - '0'); }
@@ -184,6 +185,23 @@ inline int erreC37_1(const char* champ) {
     }
     return std::strncmp(champ, "ONICAB", 6) == 0 || std::strncmp(champ, "OFFICE", 6) == 0 ||
            std::strcmp(champ, "NORMABEV") == 0 || std::strcmp(champ, "POINTFOC") == 0;
+}
+
+// Whether the current line (xdebug) is an ERRE record answering an ABAT
+// record (columns 63 to 66), and ERRE's approval or holding number (C8, C30)
+// and date (C36), as they were before they read their values as words.
+inline bool erreRetourSurAbat() {
+    const int longueur = static_cast<int>(strnlen(xdebug, 66));
+    return longueur == 66 && std::strncmp(xdebug + 62, "ABAT", 4) == 0;
+}
+inline int erreNumeroDeReference(char* champ) {
+    if (champVide(champ)) return 1;
+    return erreRetourSurAbat() ? verifNumAgrementSanitaireFr(champ) : verifNumExploitFr(champ);
+}
+inline int erreC36_1(char* champ) {
+    if (std::strlen(champ) != 8) return 0;
+    if (std::strcmp(champ, "        ") == 0) return !erreRetourSurAbat();
+    return verifDateCompleteEtCorrecte(champ);
 }
 
 }  // namespace ancien

@@ -32,18 +32,8 @@ namespace {
 // The plain versions.
 namespace simple {
 
-
-bool retourSurAbat() {
-    char c1[5];
-    const int longueur = static_cast<int>(strnlen(xdebug, 66));
-    const int n = longueur >= 63 ? longueur - 62 : 0;
-    std::memcpy(c1, xdebug + 62, static_cast<std::size_t>(n));
-    c1[n] = '\0';
-    return std::strcmp(c1, "ABAT") == 0;
-}
-
 int vErre_C5(char* champ) {
-    if (retourSurAbat()) {
+    if (essai::ancien::erreRetourSurAbat()) {
         if (champ[0] == ' ' || (champ[0] != '\0' && champ[1] == ' ')) return 0;
     } else if (std::strcmp(champ, "  ") == 0) {
         return 1;
@@ -60,19 +50,8 @@ std::string colonnes(int debut, int fin) {
 }
 
 int vErre_C6(char* champ) {
-    if (champVide(champ)) return !retourSurAbat();
+    if (champVide(champ)) return !essai::ancien::erreRetourSurAbat();
     return fVerifNumEtranger(colonnes(84, 85).c_str(), champ, nullptr, 0);
-}
-
-int numeroDeReference(char* champ) {
-    if (champVide(champ)) return 1;
-    return retourSurAbat() ? verifNumAgrementSanitaireFr(champ) : verifNumExploitFr(champ);
-}
-
-int vErre_C36_1(char* champ) {
-    if (std::strlen(champ) != 8) return 0;
-    if (std::strcmp(champ, "        ") == 0) return !retourSurAbat();
-    return verifDateCompleteEtCorrecte(champ);
 }
 
 // The country C31 as the line holds it (columns 176, 177, cut short).
@@ -324,13 +303,13 @@ TEST(ErreRapide, ReglesSurC1EtC5EgalesAuxVersionsSimples) {
         }
         {
             const Valeur p = placer(numero, placeAuHasard(), C8);
-            const int attendu = simple::numeroDeReference(p.p);
+            const int attendu = essai::ancien::erreNumeroDeReference(p.p);
             ASSERT_EQ(vErre_C8_conf(depVide, p.p, nullptr, 0), attendu) << "C8 " << lieu;
             ASSERT_EQ(vErre_C30(depVide, p.p, nullptr, 0), attendu) << "C30 " << lieu;
         }
         {
             const Valeur p = placer(date, placeAuHasard(), C36);
-            const int attendu = simple::vErre_C36_1(p.p);
+            const int attendu = essai::ancien::erreC36_1(p.p);
             ASSERT_EQ(vErre_C36_1(depVide, p.p, nullptr, 0), attendu) << "C36 " << lieu;
         }
         {

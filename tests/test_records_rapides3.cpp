@@ -85,22 +85,6 @@ int fCoherenDC_tr2(const char* dependance, char* champ) {
     return cleDuMot(unAnPlusTard(dependance), false) >= cleAAAAMMJJ(champ, true);
 }
 
-bool retourSurAbat() {
-    const int longueur = static_cast<int>(strnlen(xdebug, 66));
-    return longueur == 66 && std::strncmp(xdebug + 62, "ABAT", 4) == 0;
-}
-
-int numeroDeReference(char* champ) {
-    if (champVide(champ)) return 1;
-    return retourSurAbat() ? verifNumAgrementSanitaireFr(champ) : verifNumExploitFr(champ);
-}
-
-int vErre_C36_1(char* champ) {
-    if (std::strlen(champ) != 8) return 0;
-    if (std::strcmp(champ, "        ") == 0) return !retourSurAbat();
-    return verifDateCompleteEtCorrecte(champ);
-}
-
 int vErre_C37_2(const char* dependance, char* champ) {
     if (champVide(champ)) return 1;
     if (std::strcmp(champ, dependance) == 0) return 1;
@@ -327,7 +311,7 @@ TEST(RecordsRapides3, NumeroDeReferenceErreCommeLesVerificationsGenerales) {
         const std::string v = numeroDeReferenceAuHasard(t);
         for (const Place place : kPlaces) {
             Emplacement e(place, v, t.entier(2) == 0 ? ' ' : '\0', C30);
-            const int attendu = simple::numeroDeReference(e.get());
+            const int attendu = essai::ancien::erreNumeroDeReference(e.get());
             ASSERT_EQ(vErre_C30(depVide, e.get(), nullptr, 0) != 0, attendu != 0)
                 << montrer(v) << " line " << montrer(std::string(xdebug, 70));
             ASSERT_EQ(vErre_C8_conf(depVide, e.get(), nullptr, 0) != 0, attendu != 0) << montrer(v);
@@ -353,7 +337,7 @@ TEST(RecordsRapides3, QuatriemeDateErreCommeLaValidationGenerale) {
         }
         for (const Place place : kPlaces) {
             Emplacement e(place, v, t.entier(2) == 0 ? ' ' : '\0', C36);
-            const int attendu = simple::vErre_C36_1(e.get());
+            const int attendu = essai::ancien::erreC36_1(e.get());
             ASSERT_EQ(vErre_C36_1(depVide, e.get(), nullptr, 0) != 0, attendu != 0) << montrer(v);
             acceptes += attendu != 0;
         }
